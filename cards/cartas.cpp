@@ -1,0 +1,84 @@
+#include "cards/cartas.hpp"
+
+cartas::cartas() : carregada(false) {}
+
+cartas::~cartas() = default;
+
+void cartas::carregar(std::string caminho) {
+    // The empty path means "hide this card"; asking the library would only
+    // print a load error for a load that is meant to fail.
+    if (caminho.empty() || !textura.loadFromFile(caminho, sf::IntRect())) {
+        carregada = false;
+        return;
+    }
+    // Without a reset the sprite keeps the rectangle of its first picture.
+    sprite.setTexture(textura, false);
+    carregada = true;
+}
+
+void cartas::desenhar(sf::RenderWindow& janela) {
+    if (carregada) {
+        janela.draw(sprite);
+    }
+}
+
+void cartas::set_posicao(float x, float y) {
+    if (carregada) {
+        sprite.setPosition(x, y);
+    }
+}
+
+float cartas::get_x() const {
+    return sprite.getPosition().x;
+}
+
+float cartas::get_y() const {
+    return sprite.getPosition().y;
+}
+
+void cartas::set_origem(float x, float y) {
+    if (carregada) {
+        sprite.setOrigin(x, y);
+    }
+}
+
+float cartas::get_origem_x() const {
+    return sprite.getOrigin().x;
+}
+
+float cartas::get_origem_y() const {
+    return sprite.getOrigin().y;
+}
+
+float cartas::get_altura() const {
+    return sprite.getLocalBounds().height;
+}
+
+float cartas::get_largura() const {
+    return sprite.getLocalBounds().width;
+}
+
+sf::FloatRect cartas::get_bounding_rect() const {
+    const sf::Vector2f posicao = sprite.getPosition();
+    const sf::FloatRect global = sprite.getGlobalBounds();
+    return sf::FloatRect(posicao.x - global.width / 2.0f, posicao.y - global.height / 2.0f,
+                         global.width, global.height);
+}
+
+bool cartas::mouse_intersects(sf::RenderWindow& janela) {
+    const sf::FloatRect r = get_bounding_rect();
+    const sf::Vector2i pixel = sf::Mouse::getPosition(janela);
+    const sf::Vector2f m(static_cast<float>(pixel.x), static_cast<float>(pixel.y));
+    return r.left <= m.x && m.x <= r.left + r.width && r.top <= m.y && m.y <= r.top + r.height;
+}
+
+bool cartas::selecionado(sf::RenderWindow& janela) {
+    return mouse_intersects(janela);
+}
+
+bool cartas::pressionado(sf::RenderWindow& janela) {
+    if (!selecionado(janela)) {
+        return false;
+    }
+    return sf::Mouse::isButtonPressed(sf::Mouse::Left);
+}
