@@ -1,0 +1,460 @@
+#include "game/jogo.hpp"
+
+#include "screens/ganhou.hpp"
+#include "screens/instrucoes.hpp"
+#include "screens/menu.hpp"
+#include "screens/perdeu.hpp"
+#include "screens/tela_inicial.hpp"
+
+#include <memory>
+#include <string>
+
+// Initialised in this order and destroyed in the reverse one: the registry's
+// cards go before the window they were drawn in.
+sf::RenderWindow Jogo::janela;
+gerenciador_cartas Jogo::_gerenciador_cartas;
+sf::Sprite Jogo::background;
+painel_jogo Jogo::painel;
+
+Jogo::EstadoJogo Jogo::estado_jogo = Jogo::NaoIniciado;
+bool Jogo::selecionado = false;
+int Jogo::i = 0;
+bool Jogo::podeDesfazer = false;
+int Jogo::ultimaPilhaAtualizada = 0;
+
+namespace {
+
+const char* const fundo_crescente = "imagens/fundo0.jpg";
+const char* const fundo_decrescente = "imagens/fundo100.jpg";
+
+std::string figura_pilha(int valor) {
+    return "imagens/cartaroxa" + std::to_string(valor) + ".jpg";
+}
+
+// Each kind of pile has its own rule, so the drop is written once for both.
+template <typename Pilha> void jogar_na_pilha(Pilha* pilha, int codigo, mesa* m) {
+    bool ok = false;
+    const int valor = m->get_elemento_i(Jogo::i, ok);
+    pilha->Empilha(valor, ok);
+    if (ok && valor != 0) {
+        Jogo::podeDesfazer = true;
+        Jogo::ultimaPilhaAtualizada = codigo;
+        pilha->carregar(figura_pilha(valor));
+        m->removeMesa(Jogo::janela, Jogo::i);
+    } else if (ok) {
+        // The invisible sprite of an emptied slot was dropped: its 0 is no card.
+        int descartado = 0;
+        pilha->Desempilha(descartado, ok);
+    } else {
+        const sf::Vector2f casa = mesa::posicao_casa(Jogo::i);
+        m->cartas_mesa[Jogo::i]->set_posicao(casa.x, casa.y);
+    }
+}
+
+bool sobre_pilha(const cartas* pilha, sf::Vector2f ponto) {
+    return pilha->sprite.getGlobalBounds().contains(ponto);
+}
+
+} // namespace
+
+void Jogo::CriandoTudo() {
+    // The hand outlives the state loop; its card sprites belong to the
+    // registry, which frees them (and the piles) at exit.
+    std::unique_ptr<mesa> m(new mesa());
+    fila_monte monte;
+    pilha_crescente* c1 = new pilha_crescente();
+    pilha_crescente* c2 = new pilha_crescente();
+    pilha_decrescente* d1 = new pilha_decrescente();
+    pilha_decrescente* d2 = new pilha_decrescente();
+    bool ok = false;
+    Start(m.get(), c1, c2, d1, d2, monte, ok);
+}
+
+void Jogo::Start(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
+                 pilha_decrescente* d2, fila_monte& monte, bool& ok) {
+    monte.InicializaElementos();
+    c1->set_topo(-1);
+    c2->set_topo(-1);
+    d1->set_topo(-1);
+    d2->set_topo(-1);
+    m->LimpaMesa();
+    m->PrimeiraDistribuicao(monte, ok);
+
+    if (estado_jogo != NaoIniciado) {
+        return;
+    }
+
+    sf::Texture textura_fundo;
+    montar_mesa(textura_fundo, m, c1, c2, d1, d2);
+    estado_jogo = MostrandoTelaInicial;
+    while (!IsExiting()) {
+        loop_jogo(m, c1, c2, d1, d2, monte, ok);
+    }
+    janela.close();
+}
+
+void Jogo::montar_mesa(sf::Texture& textura_fundo, mesa* m, pilha_crescente* c1,
+                       pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2) {
+    janela.create(sf::VideoMode(450, 600, 32), "Trevalia", sf::Style::Close);
+
+    textura_fundo.loadFromFile("imagens/fundo2.jpg", sf::IntRect());
+    background.setTexture(textura_fundo, false);
+
+    c1->carregar(fundo_crescente);
+    c1->set_posicao(304.0f, 64.0f);
+    c2->carregar(fundo_crescente);
+    c2->set_posicao(100.0f, 64.0f);
+    d1->carregar(fundo_decrescente);
+    d1->set_posicao(304.0f, 228.0f);
+    d2->carregar(fundo_decrescente);
+    d2->set_posicao(100.0f, 228.0f);
+
+    _gerenciador_cartas.adicionar("pilha_c1", c1);
+    _gerenciador_cartas.adicionar("pilha_c2", c2);
+    _gerenciador_cartas.adicionar("pilha_d1", d1);
+    _gerenciador_cartas.adicionar("pilha_d2", d2);
+    for (int slot = 0; slot < mesa::slots; ++slot) {
+        _gerenciador_cartas.adicionar("teste" + std::to_string(slot), m->cartas_mesa[slot]);
+    }
+}
+
+bool Jogo::IsExiting() {
+    return estado_jogo == Saindo;
+}
+
+void Jogo::loop_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
+                     pilha_decrescente* d2, fila_monte& monte, bool& ok) {
+    switch (estado_jogo) {
+    case MostrandoTelaInicial:
+        mostrar_tela_inicial();
+        break;
+    case MostrandoMenu:
+        mostrar_menu();
+        break;
+    case Jogando:
+        passo_jogo(m, c1, c2, d1, d2, monte, ok);
+        break;
+    case MostrandoGanhou:
+        mostrar_ganhou(m, c1, c2, d1, d2, monte, ok);
+        break;
+    case MostrandoPerdeu:
+        mostrar_perdeu(m, c1, c2, d1, d2, monte, ok);
+        break;
+    case MostrandoInstrucoes:
+        mostrar_instrucao();
+        break;
+    default:
+        break;
+    }
+}
+
+void Jogo::mostrar_tela_inicial() {
+    Tela_Inicial tela;
+    tela.Mostrar(janela);
+    estado_jogo = MostrandoMenu;
+}
+
+void Jogo::mostrar_menu() {
+    Menu menu;
+    seguir_menu(menu.Mostrar(janela));
+}
+
+void Jogo::seguir_menu(int resposta) {
+    switch (resposta) {
+    case 1:
+        estado_jogo = Saindo;
+        break;
+    case 2:
+        estado_jogo = Jogando;
+        break;
+    case 3:
+        estado_jogo = MostrandoInstrucoes;
+        break;
+    default:
+        break;
+    }
+}
+
+void Jogo::mostrar_instrucao() {
+    // One object per visit, so every visit starts on page 1.
+    Instrucoes instrucoes;
+    instrucoes.set_k(1);
+    while (!seguir_instrucao(instrucoes.Mostrar(janela), instrucoes)) {
+    }
+}
+
+bool Jogo::seguir_instrucao(int resposta, Instrucoes& instrucoes) {
+    switch (resposta) {
+    case 1:
+        estado_jogo = MostrandoMenu;
+        return true;
+    case 2:
+        estado_jogo = Jogando;
+        return true;
+    case 3:
+        estado_jogo = Saindo;
+        return true;
+    case 4:
+        instrucoes.proximo_k();
+        return false;
+    case 5:
+        instrucoes.anterior_k();
+        return false;
+    default:
+        return false;
+    }
+}
+
+void Jogo::mostrar_ganhou(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
+                          pilha_decrescente* d2, fila_monte& monte, bool& ok) {
+    Ganhou tela;
+    seguir_resultado(tela.Mostrar(janela), m, c1, c2, d1, d2, monte, ok);
+}
+
+void Jogo::mostrar_perdeu(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
+                          pilha_decrescente* d2, fila_monte& monte, bool& ok) {
+    Perdeu tela;
+    seguir_resultado(tela.Mostrar(janela), m, c1, c2, d1, d2, monte, ok);
+}
+
+void Jogo::seguir_resultado(int resposta, mesa* m, pilha_crescente* c1, pilha_crescente* c2,
+                            pilha_decrescente* d1, pilha_decrescente* d2, fila_monte& monte,
+                            bool& ok) {
+    // Any other answer keeps the state, and the screen comes back.
+    if (resposta == 1) {
+        estado_jogo = Saindo;
+    } else if (resposta == 2) {
+        JogarNovamente(m, c1, c2, d1, d2, monte, ok);
+    }
+}
+
+void Jogo::JogarNovamente(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
+                          pilha_decrescente* d2, fila_monte& monte, bool& ok) {
+    // The state is past NaoIniciado, so this only deals.
+    Start(m, c1, c2, d1, d2, monte, ok);
+    estado_jogo = Jogando;
+    c1->carregar(fundo_crescente);
+    c2->carregar(fundo_crescente);
+    d1->carregar(fundo_decrescente);
+    d2->carregar(fundo_decrescente);
+}
+
+void Jogo::passo_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
+                      pilha_decrescente* d2, fila_monte& monte, bool& ok) {
+    painel.preparar();
+    painel.set_contagem(monte.get_NroElementos() + m->get_NroElementos());
+
+    sf::Event evento;
+    // A window that is gone sends nothing more: leave rather than wait for ever.
+    if (!janela.waitEvent(evento)) {
+        estado_jogo = Saindo;
+        return;
+    }
+    do {
+        verificar_reposicao(m, monte);
+        // The frame shows the table as the previous event left it.
+        desenhar_quadro();
+        tratar_evento(evento, m, c1, c2, d1, d2, monte, ok);
+    } while (janela.pollEvent(evento));
+}
+
+void Jogo::verificar_reposicao(mesa* m, fila_monte& monte) {
+    if (monte.get_NroElementos() <= 0) {
+        return;
+    }
+    if (m->get_NroElementos() == 6) {
+        bool ok = false;
+        m->NovaDistribuicao(monte, ok);
+        podeDesfazer = false;
+    } else if (m->get_NroElementos() == 8) {
+        podeDesfazer = false;
+    }
+}
+
+void Jogo::desenhar_quadro() {
+    janela.clear(sf::Color(0, 0, 0, 255));
+    janela.draw(background);
+    painel.desenhar(janela, podeDesfazer);
+    _gerenciador_cartas.desenhar_todos(janela);
+    janela.display();
+}
+
+void Jogo::tratar_evento(const sf::Event& evento, mesa* m, pilha_crescente* c1, pilha_crescente* c2,
+                         pilha_decrescente* d1, pilha_decrescente* d2, fila_monte& monte,
+                         bool& ok) {
+    switch (evento.type) {
+    case sf::Event::Closed:
+        estado_jogo = Saindo;
+        break;
+    case sf::Event::KeyPressed:
+        if (evento.key.code == sf::Keyboard::Escape) {
+            mostrar_menu();
+        }
+        break;
+    case sf::Event::MouseButtonPressed:
+        if (evento.mouseButton.button != sf::Mouse::Left) {
+            break;
+        }
+        if (!selecionado) {
+            for (i = 0; i < mesa::slots; ++i) {
+                if (m->cartas_mesa[i]->pressionado(janela)) {
+                    selecionado = true;
+                    break;
+                }
+            }
+        }
+        // Each button reads the mouse afresh: a menu shown for one press may be
+        // followed by the next button if the mouse is still there.
+        if (podeDesfazer && painel.sobre_desfazer(posicao_mouse())) {
+            Desfazer(m, c1, c2, d1, d2, ok);
+        }
+        if (painel.sobre_menu(posicao_mouse())) {
+            mostrar_menu();
+        }
+        if (painel.sobre_jogar_novamente(posicao_mouse())) {
+            JogarNovamente(m, c1, c2, d1, d2, monte, ok);
+        }
+        break;
+    case sf::Event::MouseButtonReleased:
+        if (selecionado) {
+            soltar_carta(m, c1, c2, d1, d2);
+            selecionado = false;
+        }
+        // The refill that a second play from a full hand makes due comes now,
+        // so the end-of-game test sees the cards about to be dealt.
+        verificar_reposicao(m, monte);
+        verificar_fim(m, c1, c2, d1, d2, monte);
+        break;
+    case sf::Event::MouseMoved:
+        // Straight on the sprite, so even a card without its picture follows.
+        if (selecionado && i >= 0 && i < mesa::slots) {
+            m->cartas_mesa[i]->sprite.setPosition(static_cast<float>(evento.mouseMove.x),
+                                                  static_cast<float>(evento.mouseMove.y));
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+sf::Vector2f Jogo::posicao_mouse() {
+    const sf::Vector2i pixel = sf::Mouse::getPosition(janela);
+    return sf::Vector2f(static_cast<float>(pixel.x), static_cast<float>(pixel.y));
+}
+
+void Jogo::soltar_carta(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
+                        pilha_decrescente* d2) {
+    if (i < 0 || i >= mesa::slots) {
+        return;
+    }
+    const sf::Vector2f rato = posicao_mouse();
+    if (sobre_pilha(c1, rato)) {
+        jogar_na_pilha(c1, 1, m);
+    } else if (sobre_pilha(c2, rato)) {
+        jogar_na_pilha(c2, 2, m);
+    } else if (sobre_pilha(d1, rato)) {
+        jogar_na_pilha(d1, 3, m);
+    } else if (sobre_pilha(d2, rato)) {
+        jogar_na_pilha(d2, 4, m);
+    } else {
+        const sf::Vector2f casa = mesa::posicao_casa(i);
+        m->cartas_mesa[i]->set_posicao(casa.x, casa.y);
+    }
+}
+
+void Jogo::verificar_fim(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
+                         pilha_decrescente* d2, fila_monte& monte) {
+    if (VerificaGanhou(*m, monte)) {
+        estado_jogo = MostrandoGanhou;
+    } else if (VerificaGameOver(*m, *c1, *c2, *d1, *d2)) {
+        estado_jogo = MostrandoPerdeu;
+    }
+}
+
+void Jogo::Desfazer(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
+                    pilha_decrescente* d2, bool& ok) {
+    if (!podeDesfazer) {
+        return;
+    }
+    // Spent first, whatever follows.
+    podeDesfazer = false;
+
+    pilha_burra* pilha = nullptr;
+    const char* fundo = nullptr;
+    switch (ultimaPilhaAtualizada) {
+    case 1:
+        pilha = c1;
+        fundo = fundo_crescente;
+        break;
+    case 2:
+        pilha = c2;
+        fundo = fundo_crescente;
+        break;
+    case 3:
+        pilha = d1;
+        fundo = fundo_decrescente;
+        break;
+    case 4:
+        pilha = d2;
+        fundo = fundo_decrescente;
+        break;
+    default:
+        ok = false;
+        return;
+    }
+
+    // A full hand has no room for the card: it stays on its pile rather than
+    // being lost between the two.
+    if (m->Cheia()) {
+        ok = false;
+        return;
+    }
+
+    int valor = 0;
+    pilha->Desempilha(valor, ok);
+    if (!ok) {
+        return;
+    }
+    if (pilha->Vazia()) {
+        pilha->carregar(fundo);
+    } else {
+        pilha->carregar(figura_pilha(pilha->get_elemento_topo()));
+    }
+    m->insereMesa(valor, ok);
+}
+
+bool VerificaGanhou(mesa m, fila_monte monte) {
+    return monte.get_NroElementos() + m.get_NroElementos() == 0;
+}
+
+namespace {
+
+template <typename Pilha> bool aceita_e_devolve(Pilha& pilha, int valor) {
+    bool ok = false;
+    pilha.Empilha(valor, ok);
+    if (ok) {
+        int devolvido = 0;
+        pilha.Desempilha(devolvido, ok);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool VerificaGameOver(mesa m, pilha_crescente& c1, pilha_crescente& c2, pilha_decrescente& d1,
+                      pilha_decrescente& d2) {
+    for (int slot = 0; slot < mesa::slots; ++slot) {
+        bool ok = false;
+        const int valor = m.get_elemento_i(slot, ok);
+        if (valor == 0) {
+            continue;
+        }
+        // Stops at the first pile that takes the card.
+        if (aceita_e_devolve(c1, valor) || aceita_e_devolve(c2, valor) ||
+            aceita_e_devolve(d1, valor) || aceita_e_devolve(d2, valor)) {
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "cards/fila_monte.hpp"
+#include "cards/gerenciador_cartas.hpp"
+#include "cards/mesa.hpp"
+#include "cards/pilha_crescente.hpp"
+#include "cards/pilha_decrescente.hpp"
+#include "game/painel_jogo.hpp"
+
+#include <SFML/Graphics.hpp>
+
+class Instrucoes;
+
+// The game itself: the window, the state machine over the screens and play,
+// the deal, the play pass with its drag and drop, and undo. Never instantiated.
+//
+// The game objects are passed everywhere in one order: the hand, the ascending
+// piles c1 and c2, the descending piles d1 and d2, the deck, and the deal's
+// success flag.
+class Jogo {
+public:
+    Jogo() = delete;
+
+    enum EstadoJogo : int {
+        NaoIniciado = 0,
+        MostrandoTelaInicial = 1,
+        MostrandoMenu = 3,
+        Jogando = 4,
+        Saindo = 5,
+        MostrandoGanhou = 6,
+        MostrandoPerdeu = 7,
+        MostrandoInstrucoes = 8,
+    };
+
+    static void CriandoTudo();
+    // Deals a game. The first call also opens the window and runs the state
+    // loop until the program is to end; later calls (play again) only deal.
+    static void Start(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
+                      pilha_decrescente* d2, fila_monte& monte, bool& ok);
+    static bool IsExiting();
+    // One pass of the state loop: one screen, or one play pass.
+    static void loop_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
+                          pilha_decrescente* d2, fila_monte& monte, bool& ok);
+
+    static void mostrar_tela_inicial();
+    static void mostrar_menu();
+    static void mostrar_instrucao();
+    static void mostrar_ganhou(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
+                               pilha_decrescente* d1, pilha_decrescente* d2, fila_monte& monte,
+                               bool& ok);
+    static void mostrar_perdeu(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
+                               pilha_decrescente* d1, pilha_decrescente* d2, fila_monte& monte,
+                               bool& ok);
+    static void JogarNovamente(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
+                               pilha_decrescente* d1, pilha_decrescente* d2, fila_monte& monte,
+                               bool& ok);
+    // Takes the last card played back into the hand, once.
+    static void Desfazer(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
+                         pilha_decrescente* d2, bool& ok);
+
+    // What the screens' answers lead to, apart from the waits that get them.
+    static void seguir_menu(int resposta);
+    static void seguir_resultado(int resposta, mesa* m, pilha_crescente* c1, pilha_crescente* c2,
+                                 pilha_decrescente* d1, pilha_decrescente* d2, fila_monte& monte,
+                                 bool& ok);
+    // True when the answer ends the visit to the instructions.
+    static bool seguir_instrucao(int resposta, Instrucoes& instrucoes);
+
+    // The first start's set-up after the deal: the window, the background
+    // (whose texture the caller keeps alive), the piles and the registry.
+    static void montar_mesa(sf::Texture& textura_fundo, mesa* m, pilha_crescente* c1,
+                            pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2);
+
+    // One play pass: sleeps until an event arrives, then handles it and every
+    // event already queued, drawing the table before each.
+    static void passo_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
+                           pilha_decrescente* d2, fila_monte& monte, bool& ok);
+    // The handling of one play event, after its frame has been drawn.
+    static void tratar_evento(const sf::Event& evento, mesa* m, pilha_crescente* c1,
+                              pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2,
+                              fila_monte& monte, bool& ok);
+    // Refills a hand of six while the deck lasts; a full or refilled hand ends
+    // the chance to undo.
+    static void verificar_reposicao(mesa* m, fila_monte& monte);
+    // Switches to the won or the lost screen when the game is over.
+    static void verificar_fim(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
+                              pilha_decrescente* d1, pilha_decrescente* d2, fila_monte& monte);
+    static void desenhar_quadro();
+    // The dragged card onto the first pile under the mouse, or back home.
+    static void soltar_carta(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
+                             pilha_decrescente* d1, pilha_decrescente* d2);
+    static sf::Vector2f posicao_mouse();
+
+    static sf::RenderWindow janela;
+    static gerenciador_cartas _gerenciador_cartas;
+    static sf::Sprite background;
+    static painel_jogo painel;
+
+    static EstadoJogo estado_jogo;
+    // A hand card is being dragged, from slot i. After a press that picked up
+    // nothing i is left at 8.
+    static bool selecionado;
+    static int i;
+    // The undo record: the last card played may be taken back, and from which
+    // pile (1 c1, 2 c2, 3 d1, 4 d2).
+    static bool podeDesfazer;
+    static int ultimaPilhaAtualizada;
+};
+
+bool VerificaGanhou(mesa m, fila_monte monte);
+// Tries each card of the hand on the live piles and takes an accepted one
+// straight back, so the piles' own rules decide and nothing changes.
+bool VerificaGameOver(mesa m, pilha_crescente& c1, pilha_crescente& c2, pilha_decrescente& d1,
+                      pilha_decrescente& d2);

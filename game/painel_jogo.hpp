@@ -1,0 +1,44 @@
+#pragma once
+
+#include <SFML/Graphics.hpp>
+
+// What the table shows around the cards: the count of cards still to play and
+// the undo, menu and play-again buttons. The font and the pictures are read
+// from disk once and kept for the whole run; only the count changes.
+class painel_jogo {
+public:
+    painel_jogo();
+
+    painel_jogo(const painel_jogo&) = delete;
+    painel_jogo& operator=(const painel_jogo&) = delete;
+
+    // Loads the font and the buttons the first time only.
+    void preparar();
+    // Loads them now, whatever was loaded before. A missing picture leaves its
+    // button undrawn and impossible to hit; a missing font, the count unseen.
+    void carregar();
+
+    // Deck plus hand.
+    void set_contagem(int restantes);
+
+    // The undo button only while an undo is allowed.
+    void desenhar(sf::RenderWindow& janela, bool com_desfazer);
+
+    // A window point inside a button's global bounds (right and bottom edges
+    // outside).
+    bool sobre_desfazer(sf::Vector2f ponto) const;
+    bool sobre_menu(sf::Vector2f ponto) const;
+    bool sobre_jogar_novamente(sf::Vector2f ponto) const;
+
+    sf::Text contagem;
+    sf::Sprite desfazer;
+    sf::Sprite botao_menu;
+    sf::Sprite botao_dnv;
+
+private:
+    sf::Font fonte;
+    sf::Texture textura_desfazer;
+    sf::Texture textura_menu;
+    sf::Texture textura_dnv;
+    bool carregado;
+};

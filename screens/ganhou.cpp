@@ -1,0 +1,31 @@
+#include "screens/ganhou.hpp"
+
+#include "screens/tela_comum.hpp"
+
+int Ganhou::Mostrar(sf::RenderWindow& janela) {
+    sf::Texture textura;
+    // Without the picture the buttons still answer where they would be.
+    textura.loadFromFile("imagens/ganhou2.jpg", sf::IntRect());
+    sf::Sprite sprite;
+    sprite.setTexture(textura, false);
+
+    // The two buttons touch along y = 520, which belongs to neither.
+    itens.push_back(tela_comum::item<item_ganhou>(100, 500, 340, 520, 2)); // play again
+    itens.push_back(tela_comum::item<item_ganhou>(120, 520, 320, 580, 1)); // leave
+
+    janela.draw(sprite);
+    janela.display();
+    return obter_resposta_ganhou(janela);
+}
+
+int Ganhou::clique(int x, int y) {
+    return tela_comum::clique(itens, x, y);
+}
+
+int Ganhou::obter_resposta_ganhou(sf::RenderWindow& janela) {
+    const tela_comum::fim_espera fim = tela_comum::esperar_clique(janela);
+    if (fim.fechou) {
+        return 1;
+    }
+    return clique(fim.x, fim.y);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <SFML/Graphics.hpp>
+#include <list>
+
+// The instructions pager: a background with the current tutorial page on top.
+// One showing draws the page and returns the answer; the caller turns pages.
+// Answers: 2 play, 1 menu, 4 next page, 5 previous page, 3 a close request,
+// 0 a press that hit no button.
+class Instrucoes {
+public:
+    struct Item_Instrucoes {
+        Item_Instrucoes() : retangulo(0, 0, 0, 0), resposta(0) {}
+
+        // left, top, and the right and bottom edges in width and height
+        sf::Rect<int> retangulo;
+        int resposta;
+    };
+
+    Instrucoes();
+
+    // 1 to 8 only; anything else is ignored.
+    void set_k(int v);
+    // Forward stops at page 9, back at page 1.
+    void proximo_k();
+    void anterior_k();
+    int get_k() const;
+
+    int Mostrar(sf::RenderWindow& janela);
+    int clique(int x, int y);
+    int obter_resposta_instrucao(sf::RenderWindow& janela);
+
+    std::list<Item_Instrucoes> itens;
+    // The page keeps its picture between showings: a page whose file is missing
+    // shows the one before it.
+    sf::Sprite sprite_pagina;
+    sf::Texture textura_pagina;
+    int k;
+};

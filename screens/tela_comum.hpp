@@ -1,0 +1,46 @@
+#pragma once
+
+#include <SFML/Graphics.hpp>
+
+// What every full-window screen does alike: wait for the press or close request
+// that ends it, and find the button a press fell in. The screens keep their own
+// item records, so the hit test takes any list of records that have a
+// `retangulo` and a `resposta`.
+class tela_comum {
+public:
+    tela_comum() = delete;
+
+    // How a screen's wait ended.
+    struct fim_espera {
+        bool fechou;
+        int x;
+        int y;
+    };
+
+    // Sleeps on the window's queue until a press of any mouse button (its window
+    // point is returned) or a close request; every other event is dropped. A
+    // window that is no longer open can never send a press, so its wait ends as
+    // a close request instead of blocking for ever.
+    static fim_espera esperar_clique(sf::RenderWindow& janela);
+
+    // The rectangles hold their right and bottom edges in `width` and `height`.
+    // Every edge is outside, and the first item in the list wins.
+    template <typename Lista> static int clique(const Lista& itens, int x, int y) {
+        for (const auto& item : itens) {
+            const sf::Rect<int>& r = item.retangulo;
+            if (r.top < y && y < r.height && r.left < x && x < r.width) {
+                return item.resposta;
+            }
+        }
+        return 0;
+    }
+
+    // A button of left, top, right and bottom edges giving `resposta`.
+    template <typename Item>
+    static Item item(int esquerda, int topo, int direita, int base, int resposta) {
+        Item novo;
+        novo.retangulo = sf::Rect<int>(esquerda, topo, direita, base);
+        novo.resposta = resposta;
+        return novo;
+    }
+};
