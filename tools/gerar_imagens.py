@@ -1,0 +1,73 @@
+"""Writes every picture and the font that the game reads from imagens/.
+
+    /usr/bin/python3 tools/gerar_imagens.py OUTPUT_DIR
+
+The output depends on nothing but this code and the DejaVu fonts: the same
+generator always writes the same bytes.
+"""
+
+import os
+import shutil
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import botoes  # noqa: E402
+import telas  # noqa: E402
+import tutorial  # noqa: E402
+from cartas import empty_pile, hand_card, pile_card  # noqa: E402
+from pintura import FONT_BOLD  # noqa: E402
+
+CARD_VALUES = range(1, 100)
+
+
+def pictures():
+    """Every picture, by file name, as a function that paints it; the table
+    comes first since the cards take their corner colour from it."""
+    table = telas.table()
+    pile_corner = telas.pile_corner_colour(table)
+    hand_corner = telas.hand_corner_colour(table)
+    jobs = {"fundo2.jpg": lambda: table}
+    for n in CARD_VALUES:
+        jobs["cartaazul%d.jpg" % n] = lambda n=n: hand_card(n, hand_corner)
+        jobs["cartaroxa%d.jpg" % n] = lambda n=n: pile_card(n, pile_corner)
+    jobs["fundo0.jpg"] = lambda: empty_pile(True, pile_corner)
+    jobs["fundo100.jpg"] = lambda: empty_pile(False, pile_corner)
+    for name in botoes.HUD_BUTTONS:
+        jobs[name] = lambda name=name: botoes.hud_button(name)
+    for name in telas.SCREENS:
+        jobs[name] = lambda name=name: telas.screen(name)
+    for k in range(1, tutorial.PAGES + 1):
+        jobs["tutorial%d.jpg" % k] = lambda k=k: tutorial.page(k)
+    return jobs
+
+
+def write(out_dir, names=None):
+    """Writes the pictures (all, or only the named ones) and the font."""
+    os.makedirs(out_dir, exist_ok=True)
+    for name, paint in pictures().items():
+        if names is not None and name not in names:
+            continue
+        canvas = paint()
+        path = os.path.join(out_dir, name)
+        tmp = path + ".tmp"
+        if name.endswith(".png"):
+            canvas.save_png(tmp)
+        else:
+            canvas.save_jpg(tmp)
+        os.replace(tmp, path)
+    if names is None or "star.ttf" in names:
+        # The count on the table is drawn in the same face as all the art.
+        shutil.copyfile(FONT_BOLD, os.path.join(out_dir, "star.ttf"))
+
+
+def main(argv):
+    if len(argv) != 2:
+        sys.stderr.write("usage: %s OUTPUT_DIR\n" % argv[0])
+        return 2
+    write(argv[1])
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))

@@ -1,0 +1,327 @@
+"""The nine pages of the instructions, each a card-sized sheet of paper with
+a short lesson and small drawings of real cards."""
+
+from PIL import ImageDraw
+
+import botoes
+import telas
+from cartas import empty_pile, hand_card, pile_card
+from pintura import BAD, GOOD, Canvas, font, mix, wrap
+
+PAGES = 9
+SIZE = (telas.PAGE_BOX[2] - telas.PAGE_BOX[0], telas.PAGE_BOX[3] - telas.PAGE_BOX[1])
+
+PAPER = (244, 246, 249)
+INK = (40, 52, 60)
+INK_SOFT = (104, 118, 128)
+RULE = (218, 224, 230)
+COUNT_BLUE = (0, 0, 255)
+
+MARGIN = 18
+TEXT_SIZE = 13
+LEADING = 18
+MINI_HAND = (40, 55)
+MINI_PILE = (46, 63)
+
+
+class Page:
+    def __init__(self, number, heading):
+        w, h = SIZE
+        self.heading = heading
+        # The sheet's rounded corners show the instructions screen behind it.
+        ground = telas.screen("instrucoes.jpg", buttons=False).img.crop(telas.PAGE_BOX)
+        self.c = Canvas(w, h)
+        self.c.paste(ground, (0, 0))
+        self.c.rounded((0, 0, w, h), 14, PAPER)
+        self.c.text((MARGIN, 34), heading, 18, INK, anchor="ls", max_width=w - 2 * MARGIN - 40)
+        self.c.text((w - MARGIN, 34), "%d / %d" % (number, PAGES), 12, INK_SOFT, anchor="rs")
+        self.c.rounded((MARGIN, 45, w - MARGIN, 46), 0, RULE)
+        self.y = 66
+
+    def say(self, text, bold=False, colour=INK, gap=6, left=MARGIN, width=None):
+        """A short paragraph, wrapped to the page; `y` is the top of the next
+        thing on the page and moves down past the paragraph."""
+        width = width or SIZE[0] - left - MARGIN
+        lines = wrap(text, TEXT_SIZE, width, bold)
+        self.c.paragraph(
+            left,
+            self.y + TEXT_SIZE,
+            lines,
+            TEXT_SIZE,
+            colour,
+            leading=LEADING,
+            bold=bold,
+            anchor="ls",
+        )
+        self.y += len(lines) * LEADING + gap
+        return self
+
+    def space(self, dy):
+        self.y += dy
+        return self
+
+    def card(self, kind, value, x, y):
+        if kind == "hand":
+            face = hand_card(value, size=MINI_HAND)
+        elif kind == "pile":
+            face = pile_card(value, size=MINI_PILE)
+        else:
+            face = empty_pile(kind == "up", size=MINI_PILE)
+        telas.with_shadow(self.c, face.img, (x, y), blur=2, offset=(0, 2), opacity=0.25)
+        return face.size
+
+    def verdict(self, cx, cy, ok):
+        colour = GOOD if ok else BAD
+        self.c.ellipse((cx - 9, cy - 9, cx + 9, cy + 9), (255, 255, 255))
+        self.c.ellipse((cx - 8, cy - 8, cx + 8, cy + 8), colour)
+        if ok:
+            self.c.tick(cx, cy, 13, (255, 255, 255), width=2.4)
+        else:
+            self.c.cross(cx, cy, 13, (255, 255, 255), width=2.4)
+
+    def caption(self, cx, y, text):
+        self.c.text((cx, y), text, 11, INK_SOFT, anchor="ms", max_width=90)
+
+    def example(self, pile_value, tries, left=MARGIN + 4, spacing=40, label="on the pile"):
+        """A pile and the cards tried on it, each marked as fitting or not."""
+        top = self.y
+        self.card("pile", pile_value, left, top)
+        if label:
+            self.caption(left + MINI_PILE[0] / 2, top + MINI_PILE[1] + 16, label)
+        x = left + MINI_PILE[0] + 30
+        self.c.polygon(_left_arrow(x - 17, top + MINI_PILE[1] / 2), INK_SOFT)
+        for value, ok, note in tries:
+            cy = top + (MINI_PILE[1] - MINI_HAND[1]) / 2
+            self.card("hand", value, x, cy)
+            self.verdict(x + MINI_HAND[0] - 2, cy + 2, ok)
+            self.caption(x + MINI_HAND[0] / 2, top + MINI_PILE[1] + 16, note)
+            x += MINI_HAND[0] + spacing
+        return top + MINI_PILE[1] + 30
+
+    def finish(self):
+        if self.y > SIZE[1] - 6:
+            raise ValueError("page %r runs off the sheet" % self.heading)
+        return self.c
+
+
+def _left_arrow(x, y):
+    # A small arrow pointing left: "goes onto the pile".
+    return [
+        (x - 8, y),
+        (x, y - 6),
+        (x, y - 2),
+        (x + 10, y - 2),
+        (x + 10, y + 2),
+        (x, y + 2),
+        (x, y + 6),
+    ]
+
+
+def _right_arrow(x, y):
+    return [
+        (x + 9, y),
+        (x + 1, y - 6),
+        (x + 1, y - 2),
+        (x - 9, y - 2),
+        (x - 9, y + 2),
+        (x + 1, y + 2),
+        (x + 1, y + 6),
+    ]
+
+
+def _page1():
+    p = Page(1, "The goal")
+    p.say("There are 99 cards, numbered 1 to 99, and they come shuffled.")
+    telas.fan(
+        p.c,
+        (SIZE[0] / 2, p.y + 44),
+        [(7, "blue"), (38, "blue"), (64, "blue"), (91, "blue")],
+        MINI_HAND,
+        spread=8,
+        step=MINI_HAND[0] + 6,
+    )
+    p.space(100)
+    p.say("Drag cards from your hand onto the four piles on the table.")
+    p.say("Play all 99 cards to win.", bold=True)
+    return p.finish()
+
+
+def _page2():
+    p = Page(2, "Up piles")
+    p.say("The two top piles go up. A card fits when it is higher than the top card.")
+    p.space(4)
+    p.y = p.example(23, [(31, True, "higher"), (12, False, "lower")])
+    top = p.y
+    p.card("up", None, MARGIN + 4, top - 4)
+    p.y = top + 12
+    p.say(
+        "An empty pile takes any card. The up piles show 1 and an arrow up.",
+        left=MARGIN + MINI_PILE[0] + 16,
+    )
+    return p.finish()
+
+
+def _page3():
+    p = Page(3, "Down piles")
+    p.say("The two lower piles go down. A card fits when it is lower than the top card.")
+    p.space(4)
+    p.y = p.example(60, [(54, True, "lower"), (71, False, "higher")])
+    top = p.y
+    p.card("down", None, MARGIN + 4, top - 4)
+    p.y = top + 12
+    p.say(
+        "An empty pile takes any card. The down piles show 100 and an arrow down.",
+        left=MARGIN + MINI_PILE[0] + 16,
+    )
+    return p.finish()
+
+
+def _page4():
+    p = Page(4, "Ten back")
+    p.say("One move goes the other way, and it can save a game:")
+    p.space(4)
+    for pile, card, rule in (
+        (47, 37, "An up pile also takes a card exactly 10 lower."),
+        (52, 62, "A down pile also takes a card exactly 10 higher."),
+    ):
+        top = p.y
+        p.card("pile", pile, MARGIN + 2, top)
+        x = MARGIN + 2 + MINI_PILE[0] + 26
+        p.c.polygon(_left_arrow(x - 14, top + MINI_PILE[1] / 2), INK_SOFT)
+        cy = top + (MINI_PILE[1] - MINI_HAND[1]) / 2
+        p.card("hand", card, x, cy)
+        p.verdict(x + MINI_HAND[0] - 2, cy + 2, True)
+        p.y = top + 6
+        p.say(rule, left=x + MINI_HAND[0] + 16)
+        p.y = top + MINI_PILE[1] + 12
+    p.say("Only exactly 10: on an up pile of 47, a 37 fits but a 38 does not.", colour=INK_SOFT)
+    return p.finish()
+
+
+def _page5():
+    p = Page(5, "Your hand")
+    p.say("You hold eight cards, in two rows of four.")
+    # A hand after two plays: two empty places, about to be filled again.
+    values = [12, None, 45, 67, 30, 81, None, 59]
+    w, h = 36, 49
+    x0 = (SIZE[0] - (4 * w + 3 * 8)) / 2 - 20
+    for i, v in enumerate(values):
+        x = x0 + (i % 4) * (w + 8)
+        y = p.y + (i // 4) * (h + 6)
+        if v is None:
+            p.c.rounded((x, y, x + w, y + h), 5, INK_SOFT, opacity=0.7, width=1.5)
+        else:
+            face = hand_card(v, size=(w, h))
+            p.c.paste(face, (x, y))
+    label_x = x0 + 4 * (w + 8) + 22
+    mid = p.y + h + 3
+    p.c.text((label_x, mid), "+2", 24, GOOD, anchor="mm")
+    p.y += 2 * h + 6 + 22
+    p.say("Each time you have played two cards, two new ones are dealt from the deck.")
+    p.say("When the deck runs out, play on with the cards you still hold.", colour=INK_SOFT)
+    return p.finish()
+
+
+def _page6():
+    p = Page(6, "Undo")
+    # The card goes from the pile back into the hand.
+    top = p.y
+    p.card("pile", 31, MARGIN + 4, top)
+    p.caption(MARGIN + 4 + MINI_PILE[0] / 2, top + MINI_PILE[1] + 15, "pile")
+    undo = botoes.hud_button("desfazer.png")
+    ux = (SIZE[0] - undo.size[0]) / 2
+    p.c.paste(undo, (ux, top + (MINI_PILE[1] - undo.size[1]) / 2))
+    hx = SIZE[0] - MARGIN - 4 - MINI_HAND[0]
+    p.card("hand", 31, hx, top + (MINI_PILE[1] - MINI_HAND[1]) / 2)
+    p.caption(hx + MINI_HAND[0] / 2, top + MINI_PILE[1] + 15, "hand")
+    mid = top + MINI_PILE[1] / 2
+    for a, b in ((MARGIN + 4 + MINI_PILE[0], ux), (ux + undo.size[0], hx)):
+        p.c.polygon(_right_arrow((a + b) / 2, mid), INK_SOFT)
+    p.y = top + MINI_PILE[1] + 28
+    p.say("The undo button takes back the last card you played, once.")
+    p.say(
+        "While the deck lasts, only the first of each two cards can be taken back,"
+        " until you play the second."
+    )
+    p.say("Once the deck is empty, you can take back your last card until you play again.")
+    return p.finish()
+
+
+def _page7():
+    p = Page(7, "Winning")
+    p.say(
+        "The number at the top of the table counts the cards still to play: the deck and your hand."
+    )
+    # The count as the table shows it: hollow blue digits on a pale chip.
+    cx = SIZE[0] / 2
+    chip = (cx - 68, p.y, cx + 68, p.y + 32)
+    p.c.rounded(chip, 16, mix(PAPER, (0, 0, 0), 0.1))
+    p.c.text((cx - 6, p.y + 16), "CARDS LEFT", 10, INK, anchor="rm", opacity=0.7)
+    _hollow(p.c, (cx + 2, p.y + 26), "12")
+    p.y += 48
+    p.say("Each card you play takes one off.")
+    p.say("When the deck and your hand are both empty, every card is on a pile.")
+    p.say("You win!", bold=True)
+    return p.finish()
+
+
+def _hollow(canvas, baseline_left, text):
+    d = ImageDraw.Draw(canvas.img)
+    d.text(
+        baseline_left,
+        text,
+        font=font(20),
+        anchor="ls",
+        fill=mix(PAPER, (0, 0, 0), 0.1),
+        stroke_width=1,
+        stroke_fill=COUNT_BLUE,
+    )
+
+
+def _page8():
+    p = Page(8, "Losing")
+    p.say("You lose when no card in your hand fits any pile.")
+    # A lost game: the up piles are high, the down piles low.
+    x = MARGIN + 6
+    for value, up in ((90, True), (95, True), (12, False), (8, False)):
+        p.card("pile", value, x, p.y)
+        p.c.arrow(x + MINI_PILE[0] / 2, p.y + MINI_PILE[1] + 12, 12, 10, INK_SOFT, up=up)
+        x += MINI_PILE[0] + 16
+    p.y += MINI_PILE[1] + 30
+    x = (SIZE[0] - (3 * MINI_HAND[0] + 2 * 28)) / 2
+    for value in (40, 55, 71):
+        p.card("hand", value, x, p.y)
+        p.verdict(x + MINI_HAND[0] - 2, p.y + 2, False)
+        x += MINI_HAND[0] + 28
+    p.y += MINI_HAND[1] + 22
+    p.say("Tip: keep each step small. A big jump leaves a pile little room.", colour=INK_SOFT)
+    return p.finish()
+
+
+def _page9():
+    p = Page(9, "Buttons")
+    rows = [
+        ("botao_menu.png", "Opens the menu. The Escape key does too."),
+        ("botao_dnv.png", "Deals a new game."),
+        ("desfazer.png", "Takes back your last card."),
+    ]
+    for name, text in rows:
+        pic = botoes.hud_button(name)
+        top = p.y - 6
+        p.c.paste(pic, (MARGIN, top))
+        lines = wrap(text, TEXT_SIZE - 1, SIZE[0] - MARGIN - 142 - MARGIN)
+        y = top + pic.size[1] / 2 - (len(lines) - 1) * 8 + 4
+        for line in lines:
+            p.c.text((MARGIN + 142, y), line, TEXT_SIZE - 1, INK, anchor="ls", bold=False)
+            y += 16
+        p.y = top + max(pic.size[1], 16 * len(lines)) + 26
+    p.say("From the menu you can come back here at any time.", colour=INK_SOFT)
+    p.say("Good luck!", bold=True)
+    return p.finish()
+
+
+_PAGES = [_page1, _page2, _page3, _page4, _page5, _page6, _page7, _page8, _page9]
+
+
+def page(k):
+    return _PAGES[k - 1]()
