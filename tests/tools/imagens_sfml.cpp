@@ -1,0 +1,92 @@
+// The built imagens/ folder as the game loads it: every picture through
+// sf::Texture, the font through sf::Font, at the sizes the table layout needs.
+
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Glyph.hpp>
+#include <SFML/Graphics/Texture.hpp>
+#include <SFML/Window/Context.hpp>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+const std::string pasta = TREVALIA_IMAGENS_DIR;
+
+sf::Vector2u tamanho(const std::string& nome) {
+    sf::Texture textura;
+    if (!textura.loadFromFile(pasta + "/" + nome)) {
+        ADD_FAILURE() << nome << " does not load as a texture";
+        return {0, 0};
+    }
+    return textura.getSize();
+}
+
+void todas_com_tamanho(const std::string& prefixo, int primeira, int ultima, unsigned largura,
+                       unsigned altura) {
+    for (int n = primeira; n <= ultima; ++n) {
+        const std::string nome = prefixo + std::to_string(n) + ".jpg";
+        EXPECT_EQ(tamanho(nome), sf::Vector2u(largura, altura)) << nome;
+    }
+}
+
+// A GL context held through each whole test. Without it every texture opens and closes
+// its own display connection, and a virtual X server resets whenever its last
+// client leaves, refusing whoever connects during the reset.
+class Imagens : public ::testing::Test {
+    sf::Context contexto;
+};
+
+// A table button is drawn at a fixed place and must end before its neighbour.
+void botao_cabe(const std::string& nome, unsigned largura_max, unsigned altura_max) {
+    const sf::Vector2u t = tamanho(nome);
+    EXPECT_LE(t.x, largura_max) << nome;
+    EXPECT_LE(t.y, altura_max) << nome;
+    // Big enough to hit comfortably and to hold a label.
+    EXPECT_GE(t.x, 60u) << nome;
+    EXPECT_GE(t.y, 24u) << nome;
+}
+
+TEST_F(Imagens, HandCardsAre70x96) {
+    todas_com_tamanho("cartaazul", 1, 99, 70, 96);
+}
+
+TEST_F(Imagens, PileCardsAre92x126) {
+    todas_com_tamanho("cartaroxa", 1, 99, 92, 126);
+}
+
+TEST_F(Imagens, EmptyPilesHaveThePileSize) {
+    EXPECT_EQ(tamanho("fundo0.jpg"), sf::Vector2u(92, 126));
+    EXPECT_EQ(tamanho("fundo100.jpg"), sf::Vector2u(92, 126));
+}
+
+TEST_F(Imagens, FullWindowPicturesAre450x600) {
+    for (const char* nome : {"fundo2.jpg", "inicial.jpg", "menu.jpg", "instrucoes.jpg",
+                             "ganhou2.jpg", "perdeu2.jpg"}) {
+        EXPECT_EQ(tamanho(nome), sf::Vector2u(450, 600)) << nome;
+    }
+}
+
+TEST_F(Imagens, TutorialPagesAre290x330) {
+    todas_com_tamanho("tutorial", 1, 9, 290, 330);
+}
+
+TEST_F(Imagens, TableButtonsFitTheirPlaces) {
+    botao_cabe("desfazer.png", 96, 44);
+    botao_cabe("botao_menu.png", 105, 40);
+    botao_cabe("botao_dnv.png", 140, 40);
+}
+
+TEST_F(Imagens, FontLoadsAndDrawsTheCount) {
+    sf::Font fonte;
+    ASSERT_TRUE(fonte.loadFromFile(pasta + "/star.ttf"));
+    EXPECT_EQ(fonte.getInfo().family, "DejaVu Sans");
+    // The count is drawn at 20 px with a 0.5 px outline: every digit must
+    // have an outline glyph of its own.
+    for (char d = '0'; d <= '9'; ++d) {
+        const sf::Glyph& g = fonte.getGlyph(static_cast<sf::Uint32>(d), 20, false, 0.5f);
+        EXPECT_GT(g.bounds.width, 5.f) << d;
+        EXPECT_GT(g.bounds.height, 10.f) << d;
+    }
+}
+
+} // namespace
