@@ -1,0 +1,555 @@
+"""Runs the real game in a window and plays it as a person would.
+
+The game is started under a frozen clock in a working folder of its own, driven
+with the real pointer (xdotool) and read back from screenshots of the screen,
+compared region by region with the pictures the game draws. Nothing here knows
+how the game is written: only what it shows and how it answers the mouse.
+"""
+
+import ctypes
+import io
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+from PIL import Image, ImageChops, ImageStat
+
+import regras
+
+FROZEN = "2026-01-01 00:00:00"
+WIDTH, HEIGHT = 450, 600
+
+# The least pause after each pointer step. The game reads the live pointer while
+# it handles a press or a release, so each step must have been handled before
+# the pointer moves on: after the pause the driver also waits until the game is
+# idle again (see Game.settle).
+STEP = float(os.environ.get("TREVALIA_E2E_STEP", "0.03"))
+
+# Places on the table, in window pixels.
+PILE_AT = {regras.C1: (304, 64), regras.C2: (100, 64), regras.D1: (304, 228), regras.D2: (100, 228)}
+PILE_SIZE = (92, 126)
+HAND_SIZE = (70, 96)
+UNDO_AT = (204, 180)
+MENU_BUTTON_AT = (187, 17)
+AGAIN_BUTTON_AT = (300, 17)
+COUNT_BOX = (98, 8, 150, 38)
+PAGE_AT = (80, 100)
+# Somewhere on the table that is neither a card nor a button.
+QUIET = ((20, 300), (21, 301))
+
+# Where to press on the screens (strictly inside their rectangles).
+MENU_PLAY = (230, 230)
+MENU_INSTRUCTIONS = (240, 310)
+MENU_LEAVE = (230, 395)
+PAGER_PREVIOUS = (110, 470)
+PAGER_NEXT = (330, 470)
+PAGER_PLAY = (100, 560)
+PAGER_MENU = (350, 560)
+RESULT_AGAIN = (220, 510)
+RESULT_LEAVE = (220, 550)
+
+# Mean absolute difference per channel (0..255) under which a region is taken
+# to show a picture. The game draws the pictures unscaled, so what it shows
+# differs from Pillow's reading of the same file by a unit or two in a few
+# pixels (a mean near 0.01), while the closest two card faces, 6 and 8, differ
+# by a mean of 3.
+SAME = 1.0
+
+
+class Failure(AssertionError):
+    pass
+
+
+def slot_centre(slot):
+    if slot % 2 == 0:
+        return 40 * slot + 100, 408
+    return 40 * slot + 60, 508
+
+
+def slot_box(slot):
+    x, y = slot_centre(slot)
+    w, h = HAND_SIZE
+    return x - w // 2, y - h // 2, x - w // 2 + w, y - h // 2 + h
+
+
+def pile_box(pile):
+    x, y = PILE_AT[pile]
+    return x, y, x + PILE_SIZE[0], y + PILE_SIZE[1]
+
+
+def pile_centre(pile):
+    x, y = PILE_AT[pile]
+    return x + PILE_SIZE[0] // 2, y + PILE_SIZE[1] // 2
+
+
+def difference(a, b):
+    """Mean absolute difference of two pictures of one size, per channel."""
+    if a.size != b.size:
+        raise Failure("comparing pictures of sizes %s and %s" % (a.size, b.size))
+    return sum(ImageStat.Stat(ImageChops.difference(a, b)).mean) / 3.0
+
+
+class Pictures:
+    """The generated pictures, read once, as the window should show them."""
+
+    def __init__(self, folder):
+        self.folder = folder
+        self._cache = {}
+
+    def get(self, name):
+        if name not in self._cache:
+            path = os.path.join(self.folder, name)
+            if not os.path.exists(path):
+                raise Failure("missing picture %s (are the pictures built?)" % path)
+            with Image.open(path) as picture:
+                self._cache[name] = picture.convert("RGBA" if name.endswith(".png") else "RGB")
+        return self._cache[name]
+
+    def full(self, name):
+        """A full-window picture as it covers the window from its top-left corner."""
+        return self.get(name).convert("RGB").crop((0, 0, WIDTH, HEIGHT))
+
+    def table(self, box):
+        return self.get("fundo2.jpg").convert("RGB").crop(box)
+
+    def hand(self, value):
+        return self.get("cartaazul%d.jpg" % value)
+
+    def pile(self, pile, value):
+        if value is None:
+            return self.get("fundo0.jpg" if pile in regras.ASCENDING else "fundo100.jpg")
+        return self.get("cartaroxa%d.jpg" % value)
+
+    def button_box(self, name, at):
+        w, h = self.get(name).size
+        return at[0], at[1], at[0] + w, at[1] + h
+
+    def button_on_table(self, name, at):
+        """The table's background with a button drawn on it, over the button's box."""
+        box = self.button_box(name, at)
+        under = self.get("fundo2.jpg").convert("RGBA").crop(box)
+        return Image.alpha_composite(under, self.get(name)).convert("RGB")
+
+
+def xdotool(*args):
+    out = subprocess.run(["xdotool"] + [str(a) for a in args], check=True,
+                         stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=20)
+    return out.stdout.decode()
+
+
+def trevalia_windows():
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Trevalia$"],
+                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=20)
+    return [int(w) for w in found.stdout.split()]
+
+
+def _xlib():
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    return x11
+
+
+_held_display = None
+
+
+def hold_display(timeout=15.0):
+    """Keeps one connection to the X server open for the rest of this process.
+
+    An Xvfb started without -noreset resets whenever its last client leaves,
+    and a program that connects during a reset fails to start. Between two
+    scenarios nobody is connected, so the first connection may have to be
+    retried; after it, the server stays up while the games come and go.
+    """
+    global _held_display
+    if _held_display:
+        return
+    x11 = _xlib()
+    deadline = time.monotonic() + timeout
+    while True:
+        _held_display = x11.XOpenDisplay(None)
+        if _held_display:
+            return
+        if time.monotonic() > deadline:
+            raise Failure("cannot open the X display %r" % os.environ.get("DISPLAY"))
+        time.sleep(0.1)
+
+
+def request_close(window):
+    """Sends the close request a window manager sends for the title bar's close button.
+
+    Without a window manager nothing else delivers one: a WM_PROTOCOLS client
+    message carrying WM_DELETE_WINDOW, straight to the window.
+    """
+    x11 = _xlib()
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                               ctypes.c_void_p]
+    x11.XFlush.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+    class ClientMessage(ctypes.Structure):
+        _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong),
+                    ("send_event", ctypes.c_int), ("display", ctypes.c_void_p),
+                    ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                    ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+
+    class Event(ctypes.Union):
+        _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
+
+    display = x11.XOpenDisplay(None)
+    if not display:
+        raise Failure("cannot open the X display %r" % os.environ.get("DISPLAY"))
+    try:
+        event = Event()
+        event.xclient.type = 33  # ClientMessage
+        event.xclient.send_event = 1
+        event.xclient.display = display
+        event.xclient.window = window
+        event.xclient.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
+        event.xclient.format = 32
+        event.xclient.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+        event.xclient.data[1] = 0  # CurrentTime
+        if not x11.XSendEvent(display, window, 0, 0, ctypes.byref(event)):
+            raise Failure("XSendEvent refused the close request")
+        x11.XFlush(display)
+    finally:
+        x11.XCloseDisplay(display)
+
+
+def deal(helper, when=FROZEN):
+    """The deck's order the game deals at that frozen second, from the game's own deck."""
+    folder = tempfile.mkdtemp(prefix="trevalia-monte-")
+    try:
+        out = subprocess.run(["faketime", "--exclude-monotonic", "-f", when,
+                              os.path.abspath(helper)],
+                             cwd=folder, check=True, stdout=subprocess.PIPE, timeout=60)
+    finally:
+        shutil.rmtree(folder, ignore_errors=True)
+    lines = out.stdout.decode().split("\n")
+    deck = [int(v) for v in lines[0].split()]
+    hand = [int(v) for v in lines[1].split()]
+    if sorted(deck) != list(range(1, 100)) or hand != deck[:8]:
+        raise Failure("unexpected deal from the helper: %r / %r" % (deck, hand))
+    return deck
+
+
+class Game:
+    """One run of the real game, in a working folder of its own."""
+
+    def __init__(self, program, pictures_folder, pictures="copy", when=FROZEN, shots=None):
+        self.program = program
+        self.pictures = Pictures(pictures_folder)
+        self.folder = tempfile.mkdtemp(prefix="trevalia-e2e-")
+        self.shots = shots
+        self.last_shot = None
+        self.process = None
+        self.log = None
+        self._quiet = 0
+        try:
+            self._start(pictures_folder, pictures, when)
+        except BaseException:
+            self.close()
+            raise
+
+    def _start(self, pictures_folder, pictures, when):
+        imagens = os.path.join(self.folder, "imagens")
+        if pictures == "copy":
+            shutil.copytree(pictures_folder, imagens)
+        elif pictures == "empty":
+            os.mkdir(imagens)
+        elif pictures != "missing":
+            raise ValueError(pictures)
+        if trevalia_windows():
+            raise Failure("a Trevalia window is already open on this display")
+        self.log = open(os.path.join(self.folder, "saida.txt"), "wb")
+        self.process = subprocess.Popen(
+            ["faketime", "--exclude-monotonic", "-f", when, os.path.abspath(self.program)],
+            cwd=self.folder, stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT)
+        self.window = self._find_window()
+        pids = self._game_pids()
+        self.game_pid = pids[0] if len(pids) == 1 else None
+        geometry = dict(line.split("=", 1) for line in
+                        xdotool("getwindowgeometry", "--shell", self.window).split())
+        self.x, self.y = int(geometry["X"]), int(geometry["Y"])
+        if (int(geometry["WIDTH"]), int(geometry["HEIGHT"])) != (WIDTH, HEIGHT):
+            raise Failure("window is %sx%s, not 450x600" % (geometry["WIDTH"], geometry["HEIGHT"]))
+
+    def _find_window(self, timeout=20.0):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if self.process.poll() is not None:
+                raise Failure("the game ended at start-up with status %s:\n%s"
+                              % (self.process.returncode, self.output()))
+            windows = trevalia_windows()
+            if len(windows) == 1:
+                return windows[0]
+            if len(windows) > 1:
+                raise Failure("more than one Trevalia window: %r" % windows)
+            time.sleep(0.05)
+        raise Failure("no Trevalia window appeared within %.0f s" % timeout)
+
+    # Running and ending.
+
+    def output(self):
+        self.log.flush()
+        with open(os.path.join(self.folder, "saida.txt"), "rb") as f:
+            return f.read().decode(errors="replace")[-4000:]
+
+    def running(self):
+        return self.process.poll() is None
+
+    def _game_pids(self):
+        """The game itself: faketime starts it as its child."""
+        pids = []
+        for entry in os.listdir("/proc"):
+            if entry.isdigit():
+                try:
+                    with open("/proc/%s/stat" % entry) as f:
+                        fields = f.read().rsplit(")", 1)[1].split()
+                except OSError:
+                    continue
+                if int(fields[1]) == self.process.pid:
+                    pids.append(int(entry))
+        return pids
+
+    def wait_exit(self, timeout=10.0):
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise Failure("the game did not end within %.0f s" % timeout) from None
+
+    def expect_exit_ok(self, timeout=10.0):
+        status = self.wait_exit(timeout)
+        if status != 0:
+            raise Failure("the game ended with status %d:\n%s" % (status, self.output()))
+
+    def expect_running(self, settle=0.3):
+        time.sleep(settle)
+        if not self.running():
+            raise Failure("the game ended (status %s) but should still be running:\n%s"
+                          % (self.process.returncode, self.output()))
+
+    def close(self):
+        """Ends whatever is left of this run and removes its folder."""
+        if self.process is not None and self.running():
+            for pid in self._game_pids():
+                try:
+                    os.kill(pid, signal.SIGKILL)
+                except ProcessLookupError:
+                    pass
+            try:
+                self.process.wait(5)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait(5)
+        if self.log is not None:
+            self.log.close()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, kind, value, trace):
+        if kind is not None and self.shots and self.last_shot is not None:
+            os.makedirs(self.shots, exist_ok=True)
+            self.last_shot.save(os.path.join(self.shots, "ultima_tela.png"))
+        self.close()
+
+    # The pointer, the keyboard and the close button.
+
+    def settle(self):
+        """Leaves the game time to handle what was just sent.
+
+        A short pause for the X server to deliver it, then until the game's
+        main thread is seen waiting for events again (twice in a row).
+        """
+        time.sleep(STEP)
+        deadline = time.monotonic() + 1.0
+        idle = 0
+        while idle < 2 and time.monotonic() < deadline:
+            idle = idle + 1 if self._waiting() else 0
+            time.sleep(0.005)
+
+    def _waiting(self):
+        if self.game_pid is None:
+            return True
+        try:
+            with open("/proc/%d/stat" % self.game_pid) as f:
+                return f.read().rsplit(")", 1)[1].split()[0] != "R"
+        except OSError:
+            return True
+
+    def move(self, x, y, settle=True):
+        xdotool("mousemove", "--window", self.window, x, y)
+        if settle:
+            self.settle()
+
+    def press(self, button=1):
+        xdotool("mousedown", button)
+        self.settle()
+
+    def release(self, button=1):
+        xdotool("mouseup", button)
+        self.settle()
+
+    def click(self, x, y, button=1):
+        # The press is handled with the pointer where the move left it: the
+        # server delivers the two in order, so no pause is needed between.
+        self.move(x, y, settle=False)
+        self.press(button)
+        self.release(button)
+
+    def drag(self, start, end, button=1):
+        self.move(*start, settle=False)
+        self.press(button)
+        self.move(*end)
+        self.release(button)
+
+    def key(self, name):
+        # Keys go to the window under the pointer when no window manager
+        # hands out the focus.
+        self.nudge()
+        xdotool("key", name)
+        self.settle()
+
+    def nudge(self):
+        """One harmless event, so that the game draws the table as it now is."""
+        self._quiet ^= 1
+        self.move(*QUIET[self._quiet])
+
+    def request_close(self):
+        request_close(self.window)
+        self.settle()
+
+    # What the window shows.
+
+    def shot(self):
+        """The window's area of the screen, as the screen shows it now."""
+        # Eight bits a channel: Pillow reads ImageMagick's default sixteen slowly.
+        area = "%dx%d+%d+%d" % (WIDTH, HEIGHT, self.x, self.y)
+        raw = subprocess.run(["import", "-window", "root", "-crop", area, "+repage",
+                              "-depth", "8", "ppm:-"],
+                             check=True, stdout=subprocess.PIPE, timeout=20).stdout
+        self.last_shot = Image.open(io.BytesIO(raw)).convert("RGB")
+        return self.last_shot
+
+    def wait_for(self, what, check, timeout=8.0):
+        """Polls screenshots until check(shot) holds; check returns None or a complaint."""
+        deadline = time.monotonic() + timeout
+        while True:
+            complaint = check(self.shot())
+            if not complaint:
+                return self.last_shot
+            if time.monotonic() > deadline:
+                raise Failure("waiting for %s: %s" % (what, complaint))
+            if not self.running():
+                raise Failure("waiting for %s, the game ended with status %s:\n%s"
+                              % (what, self.process.returncode, self.output()))
+            time.sleep(0.05)
+
+    # Reading the table.
+
+    def best_hand_match(self, shot, slot):
+        region = shot.crop(slot_box(slot))
+        scores = [(difference(region, self.pictures.table(slot_box(slot))), 0)]
+        scores += [(difference(region, self.pictures.hand(v)), v) for v in range(1, 100)]
+        return min(scores)
+
+    def best_pile_match(self, shot, pile):
+        region = shot.crop(pile_box(pile))
+        scores = [(difference(region, self.pictures.pile(pile, None)), None)]
+        scores += [(difference(region, self.pictures.pile(pile, v)), v) for v in range(1, 100)]
+        return min(scores)
+
+    def slot_complaint(self, shot, slot, value):
+        box = slot_box(slot)
+        want = self.pictures.hand(value) if value else self.pictures.table(box)
+        if difference(shot.crop(box), want) < SAME:
+            return None
+        score, seen = self.best_hand_match(shot, slot)
+        return "slot %d shows %s (difference %.1f), expected %s" % (
+            slot, seen if score < SAME else "no known card", score, value or "nothing")
+
+    def pile_complaint(self, shot, pile, value):
+        if difference(shot.crop(pile_box(pile)), self.pictures.pile(pile, value)) < SAME:
+            return None
+        score, seen = self.best_pile_match(shot, pile)
+        name = regras.NAMES[pile]
+        return "pile %s shows %s (difference %.1f), expected %s" % (
+            name, ("its base picture" if seen is None else seen) if score < SAME else
+            "no known picture", score, "its base picture" if value is None else value)
+
+    def undo_complaint(self, shot, shown):
+        box = self.pictures.button_box("desfazer.png", UNDO_AT)
+        want = (self.pictures.button_on_table("desfazer.png", UNDO_AT) if shown
+                else self.pictures.table(box))
+        if difference(shot.crop(box), want) < SAME:
+            return None
+        return "the undo button is %s" % ("missing" if shown else "shown")
+
+    def table_complaint(self, table, undo=None):
+        """Whether the window shows the hand and piles of a model table."""
+        shot = self.last_shot
+        for screen in ("perdeu2.jpg", "ganhou2.jpg", "menu.jpg"):
+            if self.screen_complaint(shot, screen) is None:
+                return "the window shows %s instead of the table" % screen
+        complaints = [self.slot_complaint(shot, s, table.slots[s]) for s in range(regras.SLOTS)]
+        complaints += [self.pile_complaint(shot, p, table.top(p)) for p in regras.PILES]
+        if undo is not None:
+            complaints.append(self.undo_complaint(shot, undo))
+        complaints = [c for c in complaints if c]
+        return "; ".join(complaints) or None
+
+    def wait_table(self, table, undo=None, what="the table", timeout=8.0):
+        self.nudge()
+        return self.wait_for(what, lambda shot: self.table_complaint(table, undo), timeout)
+
+    def screen_complaint(self, shot, name):
+        score = difference(shot, self.pictures.full(name))
+        return None if score < SAME else "the window is not %s (difference %.1f)" % (name, score)
+
+    def wait_screen(self, name, timeout=8.0):
+        return self.wait_for(name, lambda shot: self.screen_complaint(shot, name), timeout)
+
+    def page_complaint(self, shot, page):
+        w, h = self.pictures.get("tutorial1.jpg").size
+        box = (PAGE_AT[0], PAGE_AT[1], PAGE_AT[0] + w, PAGE_AT[1] + h)
+        want = self.pictures.get("tutorial%d.jpg" % page).crop((0, 0, w, h))
+        if difference(shot.crop(box), want) < SAME:
+            return None
+        outside = Image.new("RGB", (WIDTH, HEIGHT))
+        outside.paste(self.pictures.full("instrucoes.jpg"))
+        outside.paste(shot.crop(box), box[:2])
+        if difference(shot, outside) >= SAME:
+            return "the pager's background is not instrucoes.jpg"
+        seen = min((difference(shot.crop(box), self.pictures.get("tutorial%d.jpg" % k)
+                                .crop((0, 0, w, h))), k) for k in range(1, 10))
+        return "the pager shows page %s (difference %.1f), expected page %d" % (
+            seen[1], seen[0], page)
+
+    def wait_page(self, page):
+        return self.wait_for("page %d" % page, lambda shot: self.page_complaint(shot, page))
+
+    def count_region(self, shot=None):
+        return (shot or self.last_shot).crop(COUNT_BOX)
+
+    # Playing by the model.
+
+    def play(self, table, value, pile):
+        """Drags a card of the model's hand onto a pile and plays it in the model too."""
+        slot = table.slot_of(value)
+        table.play(value, pile)
+        self.drag(slot_centre(slot), pile_centre(pile))
+        return slot
+
+    def start_playing(self):
+        """From the start screen, through the menu, to the table."""
+        self.wait_screen("inicial.jpg")
+        self.click(*MENU_PLAY)
+        self.wait_screen("menu.jpg")
+        self.click(*MENU_PLAY)
