@@ -12,7 +12,7 @@ ifeq ($(CI),true)
 CMAKE_ARGS += -DTREVALIA_WERROR=ON
 endif
 
-.PHONY: all build deps run test test-sanitize clean
+.PHONY: all build deps run test test-sanitize screenshot clean
 
 all: build
 
@@ -41,6 +41,15 @@ test-sanitize:
 	cmake -S . -B $(BUILD_SAN) -DTREVALIA_SANITIZE=ON $(CMAKE_ARGS)
 	cmake --build $(BUILD_SAN) -j $(JOBS)
 	cd $(BUILD_SAN) && $(XVFB) ctest --output-on-failure -L unit
+
+# The README's screenshot, docs/screenshot.png: the real game under a virtual
+# display with the clock frozen, a few cards played.
+screenshot:
+	$(MAKE) deps
+	$(MAKE) build
+	$(XVFB) /usr/bin/python3 -B tests/e2e/readme_screenshot.py --jogo $(BUILD)/trevalia \
+		--imagens $(BUILD)/imagens --monte $(BUILD)/tests/e2e/e2e_imprime_monte \
+		--saida docs/screenshot.png
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN)

@@ -1,0 +1,62 @@
+"""Takes the README's screenshot: the table of a game in play, a few cards laid.
+
+    /usr/bin/python3 tests/e2e/readme_screenshot.py --jogo build/trevalia \
+        --imagens build/imagens --monte build/tests/e2e/e2e_imprime_monte \
+        --saida docs/screenshot.png
+
+Needs a display (run it under xvfb-run with a 1280x1024x24 screen). The clock is
+frozen as in the end-to-end scenarios, so the same build gives the same picture.
+"""
+
+import argparse
+import os
+import sys
+
+import janela
+import regras
+
+
+def showcase_plays(table):
+    """A card on each pile, each the one that wastes the least room there, then
+    one more play, so that the undo button is showing."""
+    plays = []
+    for pile in (regras.C1, regras.D1, regras.C2, regras.D2):
+        cards = [v for v in table.slots if v]
+        value = min(cards) if pile in regras.ASCENDING else max(cards)
+        plays.append((value, pile))
+        table.play(value, pile)
+    value, pile = min(table.moves(), key=lambda m: abs(m[0] - table.top(m[1])))
+    plays.append((value, pile))
+    table.play(value, pile)
+    return plays
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    parser.add_argument("--jogo", required=True, help="the game program")
+    parser.add_argument("--imagens", required=True, help="the generated pictures folder")
+    parser.add_argument("--monte", required=True, help="the program that prints the deal")
+    parser.add_argument("--saida", required=True, help="where to save the screenshot")
+    args = parser.parse_args()
+
+    janela.hold_display()
+    deck = janela.deal(args.monte)
+    plays = showcase_plays(regras.Table(deck))
+    with janela.Game(args.jogo, args.imagens) as game:
+        game.start_playing()
+        table = regras.Table(deck)
+        game.wait_table(table, undo=False, what="the opening deal")
+        for value, pile in plays:
+            game.play(table, value, pile)
+        shot = game.wait_table(table, undo=True, what="the table to show")
+        folder = os.path.dirname(os.path.abspath(args.saida))
+        os.makedirs(folder, exist_ok=True)
+        shot.save(args.saida)
+        game.request_close()
+        game.expect_exit_ok()
+    print("saved %s" % args.saida)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
