@@ -5,7 +5,9 @@ BUILD      ?= build
 BUILD_SAN  ?= build-sanitize
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_ARGS ?=
-XVFB       := xvfb-run -a -s "-screen 0 1280x1024x24"
+# -noreset: Xvfb would otherwise reset whenever its last client leaves, and a
+# test that connects during the reset fails to open the display.
+XVFB       := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 
 # CI treats warnings in our own code as errors.
 ifeq ($(CI),true)
