@@ -3,18 +3,12 @@
 #include "screens/tela_comum.hpp"
 
 int Ganhou::Mostrar(sf::RenderWindow& janela) {
-    sf::Texture textura;
-    // Without the picture the buttons still answer where they would be.
-    textura.loadFromFile("imagens/ganhou2.jpg", sf::IntRect());
-    sf::Sprite sprite;
-    sprite.setTexture(textura, false);
-
     // The two buttons touch along y = 520, which belongs to neither.
     itens.push_back(tela_comum::item<item_ganhou>(100, 500, 340, 520, 2)); // play again
     itens.push_back(tela_comum::item<item_ganhou>(120, 520, 320, 580, 1)); // leave
 
-    janela.draw(sprite);
-    janela.display();
+    // Without the picture the buttons still answer where they would be.
+    tela_comum::mostrar_figura(janela, "imagens/ganhou2.jpg");
     return obter_resposta_ganhou(janela);
 }
 
@@ -23,9 +17,5 @@ int Ganhou::clique(int x, int y) {
 }
 
 int Ganhou::obter_resposta_ganhou(sf::RenderWindow& janela) {
-    const tela_comum::fim_espera fim = tela_comum::esperar_clique(janela);
-    if (fim.fechou) {
-        return 1;
-    }
-    return clique(fim.x, fim.y);
+    return tela_comum::esperar_resposta(janela, itens, 1);
 }

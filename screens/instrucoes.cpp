@@ -29,11 +29,6 @@ int Instrucoes::get_k() const {
 }
 
 int Instrucoes::Mostrar(sf::RenderWindow& janela) {
-    sf::Texture textura_fundo;
-    textura_fundo.loadFromFile("imagens/instrucoes.jpg", sf::IntRect());
-    sf::Sprite fundo;
-    fundo.setTexture(textura_fundo, false);
-
     // A failed load leaves the last page's picture in place. The sprite takes
     // its rectangle from the first page it is given and keeps it.
     textura_pagina.loadFromFile("imagens/tutorial" + std::to_string(get_k()) + ".jpg",
@@ -50,9 +45,7 @@ int Instrucoes::Mostrar(sf::RenderWindow& janela) {
     itens.push_back(tela_comum::item<Item_Instrucoes>(280, 440, 384, 500, 4)); // next
     itens.push_back(tela_comum::item<Item_Instrucoes>(50, 440, 170, 500, 5));  // previous
 
-    janela.draw(fundo);
-    janela.draw(sprite_pagina);
-    janela.display();
+    tela_comum::mostrar_figura(janela, "imagens/instrucoes.jpg", &sprite_pagina);
     return obter_resposta_instrucao(janela);
 }
 
@@ -61,9 +54,6 @@ int Instrucoes::clique(int x, int y) {
 }
 
 int Instrucoes::obter_resposta_instrucao(sf::RenderWindow& janela) {
-    const tela_comum::fim_espera fim = tela_comum::esperar_clique(janela);
-    if (fim.fechou) {
-        return 3;
-    }
-    return clique(fim.x, fim.y);
+    // A close request has no button: it leaves the program.
+    return tela_comum::esperar_resposta(janela, itens, 3);
 }

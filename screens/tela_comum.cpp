@@ -12,3 +12,17 @@ tela_comum::fim_espera tela_comum::esperar_clique(sf::RenderWindow& janela) {
     }
     return fim_espera{true, 0, 0};
 }
+
+bool tela_comum::mostrar_figura(sf::RenderWindow& janela, const std::string& caminho,
+                                const sf::Drawable* por_cima) {
+    sf::Texture textura;
+    const bool carregou = textura.loadFromFile(caminho, sf::IntRect());
+    sf::Sprite sprite;
+    sprite.setTexture(textura, false);
+    janela.draw(sprite);
+    if (por_cima != nullptr) {
+        janela.draw(*por_cima);
+    }
+    janela.display();
+    return carregou;
+}
