@@ -20,7 +20,7 @@ void gerenciador_cartas::adicionar(std::string nome, cartas* carta) {
     cartas_jogo.emplace(std::move(nome), carta);
 }
 
-void gerenciador_cartas::remover(std::string nome) {
+void gerenciador_cartas::remover(const std::string& nome) {
     const auto entrada = cartas_jogo.find(nome);
     if (entrada == cartas_jogo.end()) {
         return;
@@ -29,7 +29,7 @@ void gerenciador_cartas::remover(std::string nome) {
     cartas_jogo.erase(entrada);
 }
 
-cartas* gerenciador_cartas::get(std::string nome) const {
+cartas* gerenciador_cartas::get(const std::string& nome) const {
     const auto entrada = cartas_jogo.find(nome);
     return entrada == cartas_jogo.end() ? nullptr : entrada->second;
 }

@@ -25,8 +25,8 @@ public:
     // A name already taken, or a null card, is refused: the card then stays
     // its caller's.
     void adicionar(std::string nome, cartas* carta);
-    void remover(std::string nome);
-    cartas* get(std::string nome) const;
+    void remover(const std::string& nome);
+    cartas* get(const std::string& nome) const;
     int get_contador_cartas() const;
     // In ascending name order: "pilha_..." under "teste0".."teste7".
     void desenhar_todos(sf::RenderWindow& janela);
