@@ -2,6 +2,7 @@
 #include "tests/support/pasta_temporaria.hpp"
 
 #include <gtest/gtest.h>
+#include <sstream>
 
 TEST(Cartas, AnUnloadedCardIsInertAndSitsAtTheOrigin) {
     cartas carta;
@@ -38,8 +39,13 @@ TEST(Cartas, ALoadShowsTheWholePictureAndAFailedOneHidesIt) {
     EXPECT_EQ(carta.get_origem_x(), 35);
     EXPECT_EQ(carta.get_bounding_rect(), sf::FloatRect(65, 360, 70, 96));
 
+    // Hiding with the empty path is no failed load: nothing is reported.
+    std::ostringstream erros;
+    std::streambuf* anterior = sf::err().rdbuf(erros.rdbuf());
     carta.carregar("");
+    sf::err().rdbuf(anterior);
     EXPECT_FALSE(carta.get_carregada());
+    EXPECT_EQ(erros.str(), "");
     carta.carregar("imagens/a.png");
     EXPECT_TRUE(carta.get_carregada());
 }
