@@ -242,11 +242,7 @@ def jogar_novamente(ctx):
 def instrucoes(ctx):
     """The pager turns pages 1 to 9 and back, then leads to play and to the menu."""
     with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
-        game.wait_screen("inicial.jpg")
-        game.click(*janela.MENU_PLAY)
-        game.wait_screen("menu.jpg")
-        game.click(*janela.MENU_INSTRUCTIONS)
-        game.wait_page(1)
+        game.open_instructions()
         game.click(*janela.PAGER_PREVIOUS)
         game.wait_page(1)
         for page in range(2, 10):
@@ -386,11 +382,7 @@ def fechar_jogando(ctx):
 def fechar_nas_instrucoes(ctx):
     """A close request in the pager ends the game."""
     with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
-        game.wait_screen("inicial.jpg")
-        game.click(*janela.MENU_PLAY)
-        game.wait_screen("menu.jpg")
-        game.click(*janela.MENU_INSTRUCTIONS)
-        game.wait_page(1)
+        game.open_instructions()
         game.click(*janela.PAGER_NEXT)
         game.wait_page(2)
         game.request_close()
@@ -462,7 +454,6 @@ def main():
     ctx.jogo = args.jogo
     ctx.imagens = args.imagens
     ctx.capturas = args.capturas and os.path.join(args.capturas, args.scenario)
-    janela.hold_display()
     ctx.deck = janela.deal(args.monte)
     started = time.monotonic()
     try:

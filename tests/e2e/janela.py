@@ -146,45 +146,15 @@ def trevalia_windows():
     return [int(w) for w in found.stdout.split()]
 
 
-def _xlib():
-    x11 = ctypes.CDLL("libX11.so.6")
-    x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-    return x11
-
-
-_held_display = None
-
-
-def hold_display(timeout=15.0):
-    """Keeps one connection to the X server open for the rest of this process.
-
-    An Xvfb started without -noreset resets whenever its last client leaves,
-    and a program that connects during a reset fails to start. Between two
-    scenarios nobody is connected, so the first connection may have to be
-    retried; after it, the server stays up while the games come and go.
-    """
-    global _held_display
-    if _held_display:
-        return
-    x11 = _xlib()
-    deadline = time.monotonic() + timeout
-    while True:
-        _held_display = x11.XOpenDisplay(None)
-        if _held_display:
-            return
-        if time.monotonic() > deadline:
-            raise Failure("cannot open the X display %r" % os.environ.get("DISPLAY"))
-        time.sleep(0.1)
-
-
 def request_close(window):
     """Sends the close request a window manager sends for the title bar's close button.
 
     Without a window manager nothing else delivers one: a WM_PROTOCOLS client
     message carrying WM_DELETE_WINDOW, straight to the window.
     """
-    x11 = _xlib()
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
     x11.XInternAtom.restype = ctypes.c_ulong
     x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
     x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
@@ -553,3 +523,11 @@ class Game:
         self.click(*MENU_PLAY)
         self.wait_screen("menu.jpg")
         self.click(*MENU_PLAY)
+
+    def open_instructions(self):
+        """From the start screen, through the menu, to the pager's first page."""
+        self.wait_screen("inicial.jpg")
+        self.click(*MENU_PLAY)
+        self.wait_screen("menu.jpg")
+        self.click(*MENU_INSTRUCTIONS)
+        self.wait_page(1)

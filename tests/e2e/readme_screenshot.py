@@ -39,7 +39,6 @@ def main():
     parser.add_argument("--saida", required=True, help="where to save the screenshot")
     args = parser.parse_args()
 
-    janela.hold_display()
     deck = janela.deal(args.monte)
     plays = showcase_plays(regras.Table(deck))
     with janela.Game(args.jogo, args.imagens) as game:

@@ -200,12 +200,3 @@ def find_stuck_before_refill(deck, max_plays=8):
 
     return _short_line(deck, goal, max_plays)
 
-
-def replay(deck, line):
-    """The table after each play of a line: a list of Table snapshots."""
-    table = Table(deck)
-    states = [table.copy()]
-    for value, pile in line:
-        table.play(value, pile)
-        states.append(table.copy())
-    return states
