@@ -35,14 +35,7 @@ def card(value, palette, size, corner=None):
     radius = 7 * k
     c.rounded_gradient((0, 0, w, h), radius, palette["top"], palette["bottom"])
     # A fine light rim inside the edge, as on a printed card.
-    inset = 3 * k
-    c.rounded(
-        (inset, inset, w - inset, h - inset),
-        radius - inset / 2,
-        palette["rim"],
-        opacity=0.5,
-        width=max(1, k),
-    )
+    _inner_rim(c, radius, 3 * k, palette["rim"], 0.5, k)
     # A soft disc behind the number gives the face a centre.
     d = w * 0.80
     cx, cy = w / 2, h / 2
@@ -60,6 +53,18 @@ def card(value, palette, size, corner=None):
     _index(c, text, size_index, (255, 255, 255), left=margin, top=margin)
     _index(c, text, size_index, (255, 255, 255), right=w - margin, bottom=h - margin)
     return c
+
+
+def _inner_rim(c, radius, inset, color, opacity, k):
+    """A fine line just inside the edge, as on a printed card."""
+    w, h = c.size
+    c.rounded(
+        (inset, inset, w - inset, h - inset),
+        radius - inset / 2,
+        color,
+        opacity=opacity,
+        width=max(1, k),
+    )
 
 
 def hand_card(value, corner=None, size=HAND_SIZE):
@@ -80,14 +85,7 @@ def empty_pile(up, corner=None, size=PILE_SIZE):
     base = corner if corner is not None else TABLE
     c.rounded((0, 0, w, h), radius, mix(base, PURPLE["bottom"], 0.30))
     c.rounded((0, 0, w, h), radius, PURPLE["rim"], opacity=0.75, width=2 * k)
-    inset = 5 * k
-    c.rounded(
-        (inset, inset, w - inset, h - inset),
-        radius - inset / 2,
-        PURPLE["rim"],
-        opacity=0.18,
-        width=max(1, k),
-    )
+    _inner_rim(c, radius, 5 * k, PURPLE["rim"], 0.18, k)
     arrow_color = mix(PURPLE["rim"], (255, 255, 255), 0.2)
     number = "1" if up else "100"
     caption = "UP" if up else "DOWN"

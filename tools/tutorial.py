@@ -146,34 +146,42 @@ def _page1():
     return p.finish()
 
 
-def _page2():
-    p = Page(2, "Up piles")
-    p.say("The two top piles go up. A card fits when it is higher than the top card.")
+def _direction_page(number, title, rule, top, examples, kind, empty):
+    """The page of one kind of pile: its rule, an example of a card that fits
+    and one that does not, and the picture of the empty pile."""
+    p = Page(number, title)
+    p.say(rule)
     p.space(4)
-    p.y = p.example(23, [(31, True, "higher"), (12, False, "lower")])
-    top = p.y
-    p.card("up", None, MARGIN + 4, top - 4)
-    p.y = top + 12
-    p.say(
-        "An empty pile takes any card. The up piles show 1 and an arrow up.",
-        left=MARGIN + MINI_PILE[0] + 16,
-    )
+    p.y = p.example(top, examples)
+    y = p.y
+    p.card(kind, None, MARGIN + 4, y - 4)
+    p.y = y + 12
+    p.say(empty, left=MARGIN + MINI_PILE[0] + 16)
     return p.finish()
+
+
+def _page2():
+    return _direction_page(
+        2,
+        "Up piles",
+        "The two top piles go up. A card fits when it is higher than the top card.",
+        23,
+        [(31, True, "higher"), (12, False, "lower")],
+        "up",
+        "An empty pile takes any card. The up piles show 1 and an arrow up.",
+    )
 
 
 def _page3():
-    p = Page(3, "Down piles")
-    p.say("The two lower piles go down. A card fits when it is lower than the top card.")
-    p.space(4)
-    p.y = p.example(60, [(54, True, "lower"), (71, False, "higher")])
-    top = p.y
-    p.card("down", None, MARGIN + 4, top - 4)
-    p.y = top + 12
-    p.say(
+    return _direction_page(
+        3,
+        "Down piles",
+        "The two lower piles go down. A card fits when it is lower than the top card.",
+        60,
+        [(54, True, "lower"), (71, False, "higher")],
+        "down",
         "An empty pile takes any card. The down piles show 100 and an arrow down.",
-        left=MARGIN + MINI_PILE[0] + 16,
     )
-    return p.finish()
 
 
 def _page4():
