@@ -32,7 +32,7 @@ run:
 	cd $(BUILD) && ./trevalia
 
 # Every test, under a virtual display: unit tests and the end-to-end games, then
-# the unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# both again under AddressSanitizer and UndefinedBehaviorSanitizer.
 test:
 	$(MAKE) deps
 	$(MAKE) build
@@ -42,7 +42,7 @@ test:
 test-sanitize:
 	cmake -S . -B $(BUILD_SAN) -DTREVALIA_SANITIZE=ON $(CMAKE_ARGS)
 	cmake --build $(BUILD_SAN) -j $(JOBS)
-	cd $(BUILD_SAN) && $(XVFB) ctest --output-on-failure -L unit
+	cd $(BUILD_SAN) && $(XVFB) ctest --output-on-failure -L 'unit|e2e'
 
 # The README's screenshot, docs/screenshot.png: the real game under a virtual
 # display with the clock frozen, a few cards played.

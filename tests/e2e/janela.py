@@ -13,12 +13,14 @@ import os
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
 from PIL import Image, ImageChops, ImageStat
 
 import regras
+import vestigios
 
 FROZEN = "2026-01-01 00:00:00"
 WIDTH, HEIGHT = 450, 600
@@ -199,16 +201,17 @@ def libfaketime():
     return found[0]
 
 
-def frozen_environment(when=FROZEN):
+def frozen_environment(folder, when=FROZEN):
     """The environment that freezes time() at `when` inside the program itself.
 
     libfaketime is preloaded straight into the program rather than through the
-    faketime wrapper: the wrapper keeps a semaphore and a shared-memory object
-    named after its own process id in /dev/shm and leaves them behind when it
-    is killed, and a later wrapper that gets the same id then fails to start.
+    faketime wrapper, so the process started is the program itself. The library
+    keeps a semaphore and a shared-memory object named after the process id in
+    /dev/shm and removes them only at a normal exit: see vestigios.ended().
     The monotonic clock stays real, so timeouts and frame timing are not frozen.
     TREVALIA_E2E_PRELOAD names libraries to preload before it (a sanitizer
-    runtime, a display simulation), separated by colons.
+    runtime, a display simulation), separated by colons. Sanitizer reports go
+    to files in `folder`, the program's working folder (see sanitizer_reports).
     """
     env = dict(os.environ)
     extra = [p for p in env.get("TREVALIA_E2E_PRELOAD", "").split(":") if p]
@@ -216,7 +219,16 @@ def frozen_environment(when=FROZEN):
     env["FAKETIME"] = when
     env["DONT_FAKE_MONOTONIC"] = "1"
     env.pop("FAKETIME_SHARED", None)
+    for name in ("ASAN_OPTIONS", "UBSAN_OPTIONS"):
+        env[name] = ":".join(filter(None, [env.get(name), "log_path=" + os.path.join(
+            folder, vestigios.SANITIZER_LOG)]))
     return env
+
+
+def end_on_sigterm():
+    """A CTest timeout ends the driver with SIGTERM: unwind, so that the game is
+    ended and its folder removed on the way out."""
+    signal.signal(signal.SIGTERM, lambda number, frame: sys.exit(128 + number))
 
 
 def die_with_parent():
@@ -230,12 +242,22 @@ def deal(helper, when=FROZEN):
     """The deck's order the game deals at that frozen second, from the game's own deck."""
     folder = tempfile.mkdtemp(prefix="trevalia-monte-")
     try:
-        out = subprocess.run([os.path.abspath(helper)], env=frozen_environment(when),
-                             cwd=folder, check=True, stdout=subprocess.PIPE, timeout=60,
-                             preexec_fn=die_with_parent)
+        with subprocess.Popen([os.path.abspath(helper)], env=frozen_environment(folder, when),
+                              cwd=folder, stdout=subprocess.PIPE,
+                              preexec_fn=die_with_parent) as process:
+            vestigios.started(process, helper)
+            try:
+                out = process.communicate(timeout=60)[0]
+            finally:
+                process.kill()
+                process.wait()
+                vestigios.ended(process)
+        reports = vestigios.sanitizer_reports(folder)
     finally:
         shutil.rmtree(folder, ignore_errors=True)
-    lines = out.stdout.decode().split("\n")
+    if reports or process.returncode != 0:
+        raise Failure("the deal helper ended with status %d:\n%s" % (process.returncode, reports))
+    lines = out.decode().split("\n")
     deck = [int(v) for v in lines[0].split()]
     hand = [int(v) for v in lines[1].split()]
     if sorted(deck) != list(range(1, 100)) or hand != deck[:8]:
@@ -253,6 +275,7 @@ class Game:
         self.shots = shots
         self.last_shot = None
         self.process = None
+        self.window = None
         self.log = None
         self._quiet = 0
         try:
@@ -273,9 +296,10 @@ class Game:
             raise Failure("a Trevalia window is already open on this display")
         self.log = open(os.path.join(self.folder, "saida.txt"), "wb")
         self.process = subprocess.Popen(
-            [os.path.abspath(self.program)], env=frozen_environment(when), cwd=self.folder,
-            stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT,
+            [os.path.abspath(self.program)], env=frozen_environment(self.folder, when),
+            cwd=self.folder, stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT,
             preexec_fn=die_with_parent)
+        vestigios.started(self.process, self.program)
         self.game_pid = self.process.pid
         self.window = self._find_window()
         geometry = dict(line.split("=", 1) for line in
@@ -326,13 +350,44 @@ class Game:
                           % (self.process.returncode, self.output()))
 
     def close(self):
-        """Ends whatever is left of this run and removes its folder."""
-        if self.process is not None and self.running():
-            self.process.kill()
-            self.process.wait(5)
+        """Ends whatever is left of this run and removes its folder.
+
+        A game still running is asked to close as its window's close button
+        would, so that it ends normally (and a sanitized game checks for leaks);
+        one that does not is killed. Returns a complaint: a sanitizer report,
+        or a game that failed on its way out.
+        """
+        complaint = None
+        if self.process is not None:
+            if self.running():
+                complaint = self._close_normally()
+            if self.running():
+                self.process.kill()
+                self.process.wait(5)
+            vestigios.ended(self.process)
+            reports = vestigios.sanitizer_reports(self.folder)
+            if reports:
+                complaint = "sanitizer report:\n" + reports
         if self.log is not None:
             self.log.close()
         shutil.rmtree(self.folder, ignore_errors=True)
+        return complaint
+
+    def _close_normally(self):
+        if self.window is None:
+            return None
+        # On the start screen the first request only leads to the menu.
+        for _ in range(2):
+            try:
+                request_close(self.window)
+                status = self.process.wait(3.0)
+            except (Failure, subprocess.TimeoutExpired):
+                continue
+            if status != 0:
+                return "the game ended with status %d on a close request:\n%s" % (
+                    status, self.output())
+            return None
+        return None
 
     def __enter__(self):
         return self
@@ -341,7 +396,11 @@ class Game:
         if kind is not None and self.shots and self.last_shot is not None:
             os.makedirs(self.shots, exist_ok=True)
             self.last_shot.save(os.path.join(self.shots, "ultima_tela.png"))
-        self.close()
+        complaint = self.close()
+        if complaint and kind is None:
+            raise Failure(complaint)
+        if complaint:
+            print(complaint, file=sys.stderr)
 
     # The pointer, the keyboard and the close button.
 

@@ -1,0 +1,104 @@
+"""What the programs an end-to-end run starts may leave behind, and the check
+that a whole run leaves nothing.
+
+The driver notes every program it starts in a list (TREVALIA_E2E_INICIADOS)
+and runs with a temporary folder of its own (TMPDIR). Before the run:
+    vestigios.py inicio --iniciados LIST --temporaria FOLDER
+after it:
+    vestigios.py fim --iniciados LIST --temporaria FOLDER
+fails if a started program still runs, if libfaketime's semaphore or
+shared-memory object of one of them is still in /dev/shm, or if anything is
+left in the temporary folder. Only what this run started is looked at, so other
+programs on the machine that use the same names do not count.
+"""
+
+import argparse
+import glob
+import os
+import shutil
+import sys
+
+SHM = "/dev/shm"
+SANITIZER_LOG = "relatorio_sanitizer"
+
+
+def sanitizer_reports(folder):
+    """What the sanitizers reported about a program run in `folder`, if anything."""
+    reports = []
+    for path in sorted(glob.glob(os.path.join(folder, SANITIZER_LOG + ".*"))):
+        with open(path, errors="replace") as f:
+            reports.append(f.read())
+    return "\n".join(reports)
+
+
+def clock_files(pid):
+    """libfaketime's semaphore and shared-memory object of a process, in /dev/shm."""
+    return [os.path.join(SHM, name % pid) for name in ("faketime_shm_%d", "sem.faketime_sem_%d")]
+
+
+def started(process, program):
+    """Notes a started program in the run's list, when there is one."""
+    path = os.environ.get("TREVALIA_E2E_INICIADOS")
+    if path:
+        with open(path, "a") as f:
+            f.write("%d %s\n" % (process.pid, os.path.basename(program)))
+
+
+def ended(process):
+    """After a started program has ended: libfaketime removes its files in
+    /dev/shm only at a normal exit, so after a kill or a crash they go here."""
+    for path in clock_files(process.pid):
+        try:
+            os.unlink(path)
+        except FileNotFoundError:
+            pass
+
+
+def still_running(pid, program):
+    try:
+        with open("/proc/%d/comm" % pid) as f:
+            # The kernel keeps the first 15 characters of the name.
+            return f.read().strip() == program[:15]
+    except OSError:
+        return False
+
+
+def leftovers(started_list, temporary):
+    complaints = []
+    if os.path.exists(started_list):
+        with open(started_list) as f:
+            entries = [line.split(None, 1) for line in f if line.strip()]
+    else:
+        entries = []
+    for pid, program in entries:
+        pid, program = int(pid), program.strip()
+        if still_running(pid, program):
+            complaints.append("%s (process %d) is still running" % (program, pid))
+        complaints += ["%s (of %s, process %d) is still there" % (path, program, pid)
+                       for path in clock_files(pid) if os.path.exists(path)]
+    complaints += ["%s is left in the temporary folder" % os.path.join(temporary, name)
+                   for name in sorted(os.listdir(temporary))]
+    return len(entries), complaints
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    parser.add_argument("moment", choices=("inicio", "fim"))
+    parser.add_argument("--iniciados", required=True, help="the list of started programs")
+    parser.add_argument("--temporaria", required=True, help="the run's temporary folder")
+    args = parser.parse_args()
+
+    if args.moment == "inicio":
+        shutil.rmtree(args.temporaria, ignore_errors=True)
+        os.makedirs(args.temporaria)
+        open(args.iniciados, "w").close()
+        return 0
+    count, complaints = leftovers(args.iniciados, args.temporaria)
+    for complaint in complaints:
+        print("LEFT BEHIND: %s" % complaint, file=sys.stderr)
+    print("%d programs started, %d things left behind" % (count, len(complaints)))
+    return 1 if complaints else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
