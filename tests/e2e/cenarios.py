@@ -14,6 +14,7 @@ import sys
 import time
 import traceback
 
+import arquivos_ruins
 import janela
 import regras
 from janela import Failure, Game
@@ -435,6 +436,9 @@ def sem_imagens_pasta_vazia(ctx):
 def sem_imagens_sem_pasta(ctx):
     """No imagens/ folder at all."""
     without_pictures(ctx, "missing")
+
+
+SCENARIOS.update(arquivos_ruins.SCENARIOS)
 
 
 class Context:

@@ -266,7 +266,11 @@ def deal(helper, when=FROZEN):
 
 
 class Game:
-    """One run of the real game, in a working folder of its own."""
+    """One run of the real game, in a working folder of its own.
+
+    Its imagens/ folder is a copy of the pictures ("copy"), empty ("empty"),
+    absent ("missing"), or a copy that a given function then changes.
+    """
 
     def __init__(self, program, pictures_folder, pictures="copy", when=FROZEN, shots=None):
         self.program = program
@@ -286,8 +290,10 @@ class Game:
 
     def _start(self, pictures_folder, pictures, when):
         imagens = os.path.join(self.folder, "imagens")
-        if pictures == "copy":
+        if pictures == "copy" or callable(pictures):
             shutil.copytree(pictures_folder, imagens)
+            if callable(pictures):
+                pictures(imagens)  # changes the copy
         elif pictures == "empty":
             os.mkdir(imagens)
         elif pictures != "missing":
