@@ -272,6 +272,11 @@ class Game:
     absent ("missing"), or a copy that a given function then changes.
     """
 
+    # Seconds for the window to appear, and at most for the game to handle
+    # one pointer step.
+    START_LIMIT = 20.0
+    SETTLE_LIMIT = 1.0
+
     def __init__(self, program, pictures_folder, pictures="copy", when=FROZEN, shots=None):
         self.program = program
         self.pictures = Pictures(pictures_folder)
@@ -302,7 +307,7 @@ class Game:
             raise Failure("a Trevalia window is already open on this display")
         self.log = open(os.path.join(self.folder, "saida.txt"), "wb")
         self.process = subprocess.Popen(
-            [os.path.abspath(self.program)], env=frozen_environment(self.folder, when),
+            self.command(), env=frozen_environment(self.folder, when),
             cwd=self.folder, stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT,
             preexec_fn=die_with_parent)
         vestigios.started(self.process, self.program)
@@ -314,8 +319,12 @@ class Game:
         if (int(geometry["WIDTH"]), int(geometry["HEIGHT"])) != (WIDTH, HEIGHT):
             raise Failure("window is %sx%s, not 450x600" % (geometry["WIDTH"], geometry["HEIGHT"]))
 
-    def _find_window(self, timeout=20.0):
-        deadline = time.monotonic() + timeout
+    def command(self):
+        """How the game is started; a subclass may run it under a tool."""
+        return [os.path.abspath(self.program)]
+
+    def _find_window(self):
+        deadline = time.monotonic() + self.START_LIMIT
         while time.monotonic() < deadline:
             if self.process.poll() is not None:
                 raise Failure("the game ended at start-up with status %s:\n%s"
@@ -326,7 +335,7 @@ class Game:
             if len(windows) > 1:
                 raise Failure("more than one Trevalia window: %r" % windows)
             time.sleep(0.05)
-        raise Failure("no Trevalia window appeared within %.0f s" % timeout)
+        raise Failure("no Trevalia window appeared within %.0f s" % self.START_LIMIT)
 
     # Running and ending.
 
@@ -417,7 +426,7 @@ class Game:
         main thread is seen waiting for events again (twice in a row).
         """
         time.sleep(STEP)
-        deadline = time.monotonic() + 1.0
+        deadline = time.monotonic() + self.SETTLE_LIMIT
         idle = 0
         while idle < 2 and time.monotonic() < deadline:
             idle = idle + 1 if self._waiting() else 0
