@@ -5,6 +5,16 @@
 #include <ctime>
 #include <utility>
 
+namespace {
+
+std::time_t relogio_do_sistema() {
+    return time(nullptr);
+}
+
+} // namespace
+
+std::time_t (*fila_monte::relogio)() = relogio_do_sistema;
+
 fila_monte::fila_monte() : elementos{}, NroElementos(0), primeiro(-1), ultimo(-1) {
     InicializaElementos();
 }
@@ -19,7 +29,7 @@ void fila_monte::InicializaElementos() {
     for (int valor = 1; valor <= capacidade; ++valor) {
         Insere(valor, ok);
     }
-    srand(static_cast<unsigned int>(time(nullptr)));
+    srand(static_cast<unsigned int>(relogio()));
     EmbaralhaElementos();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <ctime>
+
 // The face-down deck: the 99 cards, shuffled, then only drawn from the front.
 // A plain value: copying it copies the whole deck.
 //
@@ -17,6 +19,9 @@ public:
     // seconds and shuffles: a deck's order depends only on the second it was
     // dealt.
     void InicializaElementos();
+    // The clock that seeds the shuffle: the calendar time. A test points it at
+    // a clock of its own to deal known decks.
+    static std::time_t (*relogio)();
     void EmbaralhaElementos();
 
     bool Vazia() const;
