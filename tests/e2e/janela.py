@@ -313,6 +313,9 @@ class Game:
         vestigios.started(self.process, self.program)
         self.game_pid = self.process.pid
         self.window = self._find_window()
+        self._find_place()
+
+    def _find_place(self):
         geometry = dict(line.split("=", 1) for line in
                         xdotool("getwindowgeometry", "--shell", self.window).split())
         self.x, self.y = int(geometry["X"]), int(geometry["Y"])
@@ -485,6 +488,9 @@ class Game:
 
     def shot(self):
         """The window's area of the screen, as the screen shows it now."""
+        # The game centres its window after creating it, and the window can be
+        # found in between: where it is now, not where it was first seen.
+        self._find_place()
         # Eight bits a channel: Pillow reads ImageMagick's default sixteen slowly.
         area = "%dx%d+%d+%d" % (WIDTH, HEIGHT, self.x, self.y)
         raw = subprocess.run(["import", "-window", "root", "-crop", area, "+repage",
