@@ -14,7 +14,7 @@ ifeq ($(CI),true)
 CMAKE_ARGS += -DTREVALIA_WERROR=ON
 endif
 
-.PHONY: all build deps run test test-sanitize screenshot clean
+.PHONY: all build deps run test test-sanitize screenshot bench-soak valgrind clean
 
 all: build
 
@@ -52,6 +52,23 @@ screenshot:
 	$(XVFB) /usr/bin/python3 -B tests/e2e/readme_screenshot.py --jogo $(BUILD)/trevalia \
 		--imagens $(BUILD)/imagens --monte $(BUILD)/tests/e2e/e2e_imprime_monte \
 		--saida docs/screenshot.png
+
+# Benchmarks, not tests (the README has their figures). Resident memory over
+# 1000 new deals and 2000 drags of the game's own table, which must stay flat:
+bench-soak:
+	$(MAKE) deps
+	$(MAKE) build
+	cd $(BUILD) && $(XVFB) ./bench/trevalia_soak
+
+# One scripted session of the real game under valgrind's memcheck, with Mesa's
+# and X's own errors suppressed: fails on any error with a frame in the game.
+valgrind:
+	$(MAKE) deps
+	$(MAKE) build
+	@command -v valgrind >/dev/null || { echo "make valgrind needs valgrind: apt-get install valgrind" >&2; exit 1; }
+	$(XVFB) /usr/bin/python3 -B bench/valgrind_sessao.py --jogo $(BUILD)/trevalia \
+		--imagens $(BUILD)/imagens --monte $(BUILD)/tests/e2e/e2e_imprime_monte \
+		--xml $(BUILD)/valgrind.xml
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN)
