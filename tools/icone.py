@@ -71,13 +71,7 @@ def write(out_dir):
         os.replace(path + ".tmp", path)
 
 
-def main(argv):
-    if len(argv) != 2:
-        sys.stderr.write("usage: %s OUTPUT_DIR\n" % argv[0])
-        return 2
-    write(argv[1])
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main(sys.argv))
+    import gerar_imagens
+
+    sys.exit(gerar_imagens.main(sys.argv, write))
