@@ -20,6 +20,9 @@ set(TREVALIA_PACOTE_DIR ${CMAKE_BINARY_DIR}/pacote)
 set(TREVALIA_FONTE_SISTEMA /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf)
 set(TREVALIA_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/trevalia)
 set(TREVALIA_JOGO_DIR ${CMAKE_INSTALL_LIBEXECDIR}/trevalia)
+# Where each layout keeps the game's data (the folder that holds imagens/).
+set(TREVALIA_DADOS_LOCAL ${CMAKE_INSTALL_DATADIR}/trevalia)
+set(TREVALIA_DADOS_DEBIAN share/games/trevalia)
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
@@ -50,8 +53,8 @@ function(trevalia_lancador layout bindir dadosdir)
     configure_file(${CMAKE_CURRENT_SOURCE_DIR}/packaging/trevalia.sh.in
                    ${TREVALIA_PACOTE_DIR}/${layout}/trevalia @ONLY)
 endfunction()
-trevalia_lancador(local ${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_DATADIR}/trevalia)
-trevalia_lancador(debian games ${CMAKE_INSTALL_DATADIR}/games/trevalia)
+trevalia_lancador(local ${CMAKE_INSTALL_BINDIR} ${TREVALIA_DADOS_LOCAL})
+trevalia_lancador(debian games ${TREVALIA_DADOS_DEBIAN})
 
 configure_file(packaging/trevalia.desktop.in ${TREVALIA_PACOTE_DIR}/${TREVALIA_ID}.desktop @ONLY)
 configure_file(packaging/trevalia.metainfo.xml.in
@@ -88,20 +91,19 @@ add_custom_command(
     DEPENDS ${TREVALIA_PINTURA}
     COMMENT "Painting the icon"
     VERBATIM)
-# Debian's hardening for the installed binary: a fully read-only table of
-# library addresses.
-target_link_options(trevalia PRIVATE -Wl,-z,relro,-z,now)
-
 add_custom_target(trevalia_pacote ALL DEPENDS ${TREVALIA_ICONES} ${TREVALIA_COMPRIMIDOS})
 
 # In the package the font is a link to Debian's own copy, which the package
 # depends on, rather than a second copy of it.
-file(RELATIVE_PATH _para_fonte /usr/${CMAKE_INSTALL_DATADIR}/games/trevalia/imagens ${TREVALIA_FONTE_SISTEMA})
+file(RELATIVE_PATH _para_fonte /usr/${TREVALIA_DADOS_DEBIAN}/imagens ${TREVALIA_FONTE_SISTEMA})
 file(CREATE_LINK ${_para_fonte} ${TREVALIA_PACOTE_DIR}/debian/star.ttf SYMBOLIC)
 
 # -- what both layouts share ---------------------------------------------------
 
 install(TARGETS trevalia RUNTIME DESTINATION ${TREVALIA_JOGO_DIR} COMPONENT comum)
+# Debian's hardening for an installed binary: a fully read-only table of
+# library addresses.
+target_link_options(trevalia PRIVATE -Wl,-z,relro,-z,now)
 install(FILES ${TREVALIA_PACOTE_DIR}/${TREVALIA_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT comum)
 install(FILES ${TREVALIA_PACOTE_DIR}/${TREVALIA_ID}.metainfo.xml
@@ -122,18 +124,16 @@ install(PROGRAMS ${TREVALIA_PACOTE_DIR}/local/trevalia
         DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT local)
 # The trailing slash copies the folder's contents; the dot files are the
 # painter's build stamps.
-install(DIRECTORY ${CMAKE_BINARY_DIR}/imagens/ DESTINATION ${CMAKE_INSTALL_DATADIR}/trevalia/imagens
+install(DIRECTORY ${CMAKE_BINARY_DIR}/imagens/ DESTINATION ${TREVALIA_DADOS_LOCAL}/imagens
         COMPONENT local PATTERN ".*" EXCLUDE)
 
 # -- Debian's layout for games ---------------------------------------------------
 
 install(PROGRAMS ${TREVALIA_PACOTE_DIR}/debian/trevalia
         DESTINATION games COMPONENT debian EXCLUDE_FROM_ALL)
-install(DIRECTORY ${CMAKE_BINARY_DIR}/imagens/
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/games/trevalia/imagens
+install(DIRECTORY ${CMAKE_BINARY_DIR}/imagens/ DESTINATION ${TREVALIA_DADOS_DEBIAN}/imagens
         COMPONENT debian EXCLUDE_FROM_ALL PATTERN ".*" EXCLUDE PATTERN "star.ttf" EXCLUDE)
-install(FILES ${TREVALIA_PACOTE_DIR}/debian/star.ttf
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/games/trevalia/imagens
+install(FILES ${TREVALIA_PACOTE_DIR}/debian/star.ttf DESTINATION ${TREVALIA_DADOS_DEBIAN}/imagens
         COMPONENT debian EXCLUDE_FROM_ALL)
 
 # -- the Debian package ----------------------------------------------------------
