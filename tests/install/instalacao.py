@@ -7,7 +7,8 @@ pacote: the Debian package that `make package` builds, unpacked with dpkg -x.
 Either way the installed tree must hold exactly the expected files, and its
 launcher must start the game from a folder that has no pictures of its own.
 Nothing is installed on the system itself. Needs an X display, like the
-end-to-end games whose driver this borrows.
+end-to-end games whose driver this borrows; the package needs Debian's tools,
+and is skipped (status 77) where they are missing.
 """
 
 import argparse
@@ -30,6 +31,7 @@ import janela  # noqa: E402
 from janela import Failure  # noqa: E402
 
 ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
+SKIPPED = 77
 
 # Every file the game reads, and nothing else: the data folder holds only these.
 GAME_FILES = (
@@ -195,6 +197,9 @@ def main():
     parser.add_argument("--versao", required=True, help="the project's version")
     parser.add_argument("what", choices=("destdir", "pacote"))
     args = parser.parse_args()
+    if args.what == "pacote" and not shutil.which("dpkg-shlibdeps"):
+        print("skipped: no dpkg-shlibdeps (Debian's dpkg-dev) to build the package with")
+        return SKIPPED
     work = tempfile.mkdtemp(prefix="trevalia-instalacao-")
     try:
         (destdir if args.what == "destdir" else pacote)(args, work)
