@@ -2,7 +2,8 @@
 
     /usr/bin/python3 instalacao.py --build BUILD --id ID --versao VERSION {destdir,pacote}
 
-destdir: `cmake --install` (what `make install` runs) into a temporary DESTDIR.
+destdir: `cmake --install` (what `make install` runs) into a temporary DESTDIR,
+then what `make uninstall` runs.
 pacote: the Debian package that `make package` builds, unpacked with dpkg -x.
 Either way the installed tree must hold exactly the expected files, and its
 launcher must start the game from a folder that has no pictures of its own.
@@ -25,7 +26,8 @@ import xml.etree.ElementTree as ET
 
 from PIL import Image
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+sys.path.insert(0, os.path.join(SOURCE, "tests", "e2e"))
 
 import janela  # noqa: E402
 from janela import Failure  # noqa: E402
@@ -153,6 +155,11 @@ def destdir(args, work):
     check_tree(prefix, "local", args.id)
     check_metadata(prefix, args.id, args.versao)
     check_launcher(prefix, "local", args.id)
+    # `make uninstall` takes away every file, and the folders that were the game's own.
+    run(["cmake", "-DMANIFESTO=%s" % os.path.join(args.build, "install_manifest.txt"),
+         "-P", os.path.join(SOURCE, "cmake", "desinstalar.cmake")], env=env)
+    left = installed_tree(work) | {d for d, _, _ in os.walk(work) if "trevalia" in d[len(work):]}
+    check(not left, "left after uninstalling: %s" % sorted(left)[:10])
 
 
 def pacote(args, work):
