@@ -220,7 +220,7 @@ private:
 TEST_F(PartidasAleatorias, NoCardIsEverLostAndEveryGameEndsByTheRules) {
     const int semente = inteiro_do_ambiente("TREVALIA_SEMENTE", 3);
     // At least this many events, and on until a game has been won and one
-    // lost (about one greedy game in seventy is won), within a bound.
+    // lost (about one greedy game in a hundred is won), within a bound.
     const int total = inteiro_do_ambiente("TREVALIA_EVENTOS", 100000);
     const int limite = std::max(total, 1000000);
     gerador.seed(static_cast<std::uint32_t>(semente));
