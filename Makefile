@@ -6,6 +6,7 @@ BUILD_SAN  ?= build-sanitize
 BUILD_WIN  ?= build-windows
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_ARGS ?=
+PREFIX     ?= /usr/local
 # -noreset: Xvfb would otherwise reset whenever its last client leaves, and a
 # test that connects during the reset fails to open the display.
 XVFB       := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
@@ -54,11 +55,31 @@ screenshot:
 		--imagens $(BUILD)/imagens --monte $(BUILD)/tests/e2e/e2e_imprime_monte \
 		--saida docs/screenshot.png
 
+.PHONY: install uninstall package
+
+# Installs the game under PREFIX, into DESTDIR if given; for a system folder:
+# `make`, then `sudo make install`. The list of installed files is kept aside:
+# the tests install too, and would overwrite CMake's own list.
+install:
+	$(MAKE) build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)" --strip
+	cp $(BUILD)/install_manifest.txt $(BUILD)/instalados.txt
+
+# Removes what the last `make install` put in place (give it the same DESTDIR).
+uninstall:
+	DESTDIR="$(DESTDIR)" cmake -DMANIFESTO=$(CURDIR)/$(BUILD)/instalados.txt -P cmake/desinstalar.cmake
+
+# The Debian package, $(BUILD)/trevalia_<version>_<arch>.deb.
+package:
+	$(MAKE) deps
+	$(MAKE) build
+	cd $(BUILD) && cpack
+
 # The Windows zip, $(BUILD_WIN)/Trevalia-<version>-windows-x64.zip, cross-built
 # with MinGW-w64. FreeType and SFML for Windows are built from Debian's source
 # packages the first time only; later runs rebuild just the game.
 WINDOWS_ARGS = -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
-	-DTREVALIA_WINDOWS_LIBS=$(abspath $(BUILD_WIN))/libs -DTREVALIA_PACOTE_DIR=$(abspath $(BUILD_WIN))
+	-DTREVALIA_WINDOWS_LIBS=$(abspath $(BUILD_WIN))/libs -DTREVALIA_ZIP_DIR=$(abspath $(BUILD_WIN))
 
 windows:
 	./scripts/install-deps windows
