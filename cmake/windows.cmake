@@ -30,9 +30,9 @@ endfunction()
 # The zip for players, from a cross build: one folder with trevalia.exe,
 # imagens/, README.txt and the licences.
 if(CMAKE_CROSSCOMPILING AND WIN32)
-    set(TREVALIA_PACOTE_DIR ${CMAKE_BINARY_DIR} CACHE PATH "Where the Windows zip is made")
+    set(TREVALIA_ZIP_DIR ${CMAKE_BINARY_DIR} CACHE PATH "Where the Windows zip is made")
     # Cached for scripts/windows/test, which unpacks it.
-    set(TREVALIA_ZIP ${TREVALIA_PACOTE_DIR}/Trevalia-${PROJECT_VERSION}-windows-x64.zip
+    set(TREVALIA_ZIP ${TREVALIA_ZIP_DIR}/Trevalia-${PROJECT_VERSION}-windows-x64.zip
         CACHE INTERNAL "The Windows zip")
 endif()
 
