@@ -22,7 +22,10 @@ from PIL import Image, ImageChops, ImageStat
 import regras
 import vestigios
 
-FROZEN = "2026-01-01 00:00:00"
+# The second the clock is frozen at; its deal must have a winning line that
+# regras.find_win finds. Another C runtime's rand() deals another game for the
+# same second, so a Windows build's tests name their own second.
+FROZEN = os.environ.get("TREVALIA_E2E_FROZEN", "2026-01-01 00:00:00")
 WIDTH, HEIGHT = 450, 600
 
 # The least pause after each pointer step. The game reads the live pointer while
@@ -231,6 +234,13 @@ def end_on_sigterm():
     signal.signal(signal.SIGTERM, lambda number, frame: sys.exit(128 + number))
 
 
+def command(program):
+    """How a program is started: as it is, or through TREVALIA_E2E_LAUNCHER (Wine,
+    for a Windows build), which then runs under the frozen clock as well."""
+    launcher = os.environ.get("TREVALIA_E2E_LAUNCHER")
+    return ([launcher] if launcher else []) + [os.path.abspath(program)]
+
+
 def die_with_parent():
     """Runs in the child before exec: it gets SIGKILL if this driver dies, so no
     game outlives a test that was killed (a CTest timeout, say)."""
@@ -242,7 +252,7 @@ def deal(helper, when=FROZEN):
     """The deck's order the game deals at that frozen second, from the game's own deck."""
     folder = tempfile.mkdtemp(prefix="trevalia-monte-")
     try:
-        with subprocess.Popen([os.path.abspath(helper)], env=frozen_environment(folder, when),
+        with subprocess.Popen(command(helper), env=frozen_environment(folder, when),
                               cwd=folder, stdout=subprocess.PIPE,
                               preexec_fn=die_with_parent) as process:
             vestigios.started(process, helper)
@@ -324,7 +334,7 @@ class Game:
 
     def command(self):
         """How the game is started; a subclass may run it under a tool."""
-        return [os.path.abspath(self.program)]
+        return command(self.program)
 
     def _find_window(self):
         deadline = time.monotonic() + self.START_LIMIT
