@@ -189,6 +189,8 @@ protected:
 
     // One event as a play pass handles it, and the check.
     std::string jogar(const sf::Event& evento) {
+        ++eventos;
+        ++eventos_do_jogo;
         ultimos.push_back(descrever(evento));
         if (ultimos.size() > 12) {
             ultimos.pop_front();
@@ -211,6 +213,7 @@ protected:
     std::deque<std::string> ultimos;
     Jogador jogador = guloso;
     int partidas = 0;
+    int eventos = 0; // handled so far; the one that fails is named by this
     int eventos_do_jogo = 0;
 
 private:
@@ -230,10 +233,8 @@ TEST_F(PartidasAleatorias, NoCardIsEverLostAndEveryGameEndsByTheRules) {
     Jogo::JogarNovamente(m, c1, c2, d1, d2, monte, ok);
     std::string queixa = fiscal.conferir(movimento(0, 0), Jogo::Jogando, true);
     novo_jogo();
-    int evento = 0;
-    for (;
-         (evento < total || (evento < limite && (ganhas == 0 || perdidas == 0))) && queixa.empty();
-         ++evento) {
+    while ((eventos < total || (eventos < limite && (ganhas == 0 || perdidas == 0))) &&
+           queixa.empty()) {
         if (pendentes.empty()) {
             planejar();
         }
@@ -247,13 +248,12 @@ TEST_F(PartidasAleatorias, NoCardIsEverLostAndEveryGameEndsByTheRules) {
         const int no_monte = monte.get_NroElementos() + m->get_NroElementos();
         queixa = jogar(proximo);
         jogadas_feitas += no_monte - monte.get_NroElementos() - m->get_NroElementos() == 1;
-        ++eventos_do_jogo;
 
         if (queixa.empty() && Jogo::estado_jogo != Jogo::Jogando) {
             ++(Jogo::estado_jogo == Jogo::MostrandoGanhou ? ganhas : perdidas);
             // A few events may still be queued behind the one that ended the
             // game; then the result screen's play again.
-            for (int resto = sorteio(3); resto > 0 && queixa.empty(); --resto, ++evento) {
+            for (int resto = sorteio(3); resto > 0 && queixa.empty(); --resto) {
                 queixa = jogar(evento_caotico());
             }
             if (Jogo::estado_jogo != Jogo::Jogando) {
@@ -273,16 +273,16 @@ TEST_F(PartidasAleatorias, NoCardIsEverLostAndEveryGameEndsByTheRules) {
 
     if (!queixa.empty()) {
         std::ostringstream texto;
-        texto << "seed " << semente << ", event " << evento << ": " << queixa
+        texto << "seed " << semente << ", event " << eventos << ": " << queixa
               << "\nthe table: " << fiscal.em_texto() << "\nthe last events, oldest first:\n";
         for (const std::string& linha : ultimos) {
             texto << "  " << linha << "\n";
         }
-        texto << "rerun: TREVALIA_SEMENTE=" << semente << " TREVALIA_EVENTOS=" << evento + 1
+        texto << "rerun: TREVALIA_SEMENTE=" << semente << " TREVALIA_EVENTOS=" << eventos
               << " test_game --gtest_filter=PartidasAleatorias.*";
         FAIL() << texto.str();
     }
-    std::cout << evento << " events, " << partidas << " games: " << ganhas << " won, " << perdidas
+    std::cout << eventos << " events, " << partidas << " games: " << ganhas << " won, " << perdidas
               << " lost, " << jogadas_feitas << " cards played\n";
     EXPECT_GE(ganhas, 1) << "no game was won: the won path went untested";
     EXPECT_GE(perdidas, 1);
