@@ -250,7 +250,7 @@ def die_with_parent():
 
 def deal(helper, when=FROZEN):
     """The deck's order the game deals at that frozen second, from the game's own deck."""
-    folder = tempfile.mkdtemp(prefix="trevalia-monte-")
+    folder = tempfile.mkdtemp(prefix="trevalia-monte-", dir=vestigios.temporary_folder())
     try:
         with subprocess.Popen(command(helper), env=frozen_environment(folder, when),
                               cwd=folder, stdout=subprocess.PIPE,
@@ -290,7 +290,7 @@ class Game:
     def __init__(self, program, pictures_folder, pictures="copy", when=FROZEN, shots=None):
         self.program = program
         self.pictures = Pictures(pictures_folder)
-        self.folder = tempfile.mkdtemp(prefix="trevalia-e2e-")
+        self.folder = tempfile.mkdtemp(prefix="trevalia-e2e-", dir=vestigios.temporary_folder())
         self.shots = shots
         self.last_shot = None
         self.process = None

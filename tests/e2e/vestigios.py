@@ -2,7 +2,9 @@
 that a whole run leaves nothing.
 
 The driver notes every program it starts in a list (TREVALIA_E2E_INICIADOS)
-and runs with a temporary folder of its own (TMPDIR). Before the run:
+and makes its temporary folders in a folder of its own (TREVALIA_E2E_TMP; the
+programs keep the system's, where Wine, say, keeps a server that outlives a
+test). Before the run:
     vestigios.py inicio --iniciados LIST --temporaria FOLDER
 after it:
     vestigios.py fim --iniciados LIST --temporaria FOLDER
@@ -29,6 +31,11 @@ def sanitizer_reports(folder):
         with open(path, errors="replace") as f:
             reports.append(f.read())
     return "\n".join(reports)
+
+
+def temporary_folder():
+    """Where the driver makes its temporary folders: the run's own, if it has one."""
+    return os.environ.get("TREVALIA_E2E_TMP") or None
 
 
 def clock_files(pid):
