@@ -10,6 +10,7 @@ one the helper prints for that second, and ends it before returning.
 
 import argparse
 import os
+import signal
 import sys
 import time
 import traceback
@@ -449,6 +450,9 @@ def main():
     parser.add_argument("--capturas", help="where to leave the last screenshot of a failure")
     parser.add_argument("scenario", choices=sorted(SCENARIOS))
     args = parser.parse_args()
+    # A CTest timeout ends the driver with SIGTERM: unwind, so that the game is
+    # ended and its folder removed on the way out.
+    signal.signal(signal.SIGTERM, lambda number, frame: sys.exit(128 + number))
 
     ctx = Context()
     ctx.jogo = args.jogo

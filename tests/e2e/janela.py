@@ -7,6 +7,7 @@ how the game is written: only what it shows and how it answers the mouse.
 """
 
 import ctypes
+import glob
 import io
 import os
 import shutil
@@ -191,13 +192,47 @@ def request_close(window):
         x11.XCloseDisplay(display)
 
 
+def libfaketime():
+    found = sorted(glob.glob("/usr/lib/*/faketime/libfaketime.so.1"))
+    if not found:
+        raise Failure("libfaketime.so.1 not found (Debian package faketime)")
+    return found[0]
+
+
+def frozen_environment(when=FROZEN):
+    """The environment that freezes time() at `when` inside the program itself.
+
+    libfaketime is preloaded straight into the program rather than through the
+    faketime wrapper: the wrapper keeps a semaphore and a shared-memory object
+    named after its own process id in /dev/shm and leaves them behind when it
+    is killed, and a later wrapper that gets the same id then fails to start.
+    The monotonic clock stays real, so timeouts and frame timing are not frozen.
+    TREVALIA_E2E_PRELOAD names libraries to preload before it (a sanitizer
+    runtime, a display simulation), separated by colons.
+    """
+    env = dict(os.environ)
+    extra = [p for p in env.get("TREVALIA_E2E_PRELOAD", "").split(":") if p]
+    env["LD_PRELOAD"] = ":".join(extra + [libfaketime()])
+    env["FAKETIME"] = when
+    env["DONT_FAKE_MONOTONIC"] = "1"
+    env.pop("FAKETIME_SHARED", None)
+    return env
+
+
+def die_with_parent():
+    """Runs in the child before exec: it gets SIGKILL if this driver dies, so no
+    game outlives a test that was killed (a CTest timeout, say)."""
+    PR_SET_PDEATHSIG = 1
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGKILL)
+
+
 def deal(helper, when=FROZEN):
     """The deck's order the game deals at that frozen second, from the game's own deck."""
     folder = tempfile.mkdtemp(prefix="trevalia-monte-")
     try:
-        out = subprocess.run(["faketime", "--exclude-monotonic", "-f", when,
-                              os.path.abspath(helper)],
-                             cwd=folder, check=True, stdout=subprocess.PIPE, timeout=60)
+        out = subprocess.run([os.path.abspath(helper)], env=frozen_environment(when),
+                             cwd=folder, check=True, stdout=subprocess.PIPE, timeout=60,
+                             preexec_fn=die_with_parent)
     finally:
         shutil.rmtree(folder, ignore_errors=True)
     lines = out.stdout.decode().split("\n")
@@ -238,11 +273,11 @@ class Game:
             raise Failure("a Trevalia window is already open on this display")
         self.log = open(os.path.join(self.folder, "saida.txt"), "wb")
         self.process = subprocess.Popen(
-            ["faketime", "--exclude-monotonic", "-f", when, os.path.abspath(self.program)],
-            cwd=self.folder, stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT)
+            [os.path.abspath(self.program)], env=frozen_environment(when), cwd=self.folder,
+            stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT,
+            preexec_fn=die_with_parent)
+        self.game_pid = self.process.pid
         self.window = self._find_window()
-        pids = self._game_pids()
-        self.game_pid = pids[0] if len(pids) == 1 else None
         geometry = dict(line.split("=", 1) for line in
                         xdotool("getwindowgeometry", "--shell", self.window).split())
         self.x, self.y = int(geometry["X"]), int(geometry["Y"])
@@ -273,20 +308,6 @@ class Game:
     def running(self):
         return self.process.poll() is None
 
-    def _game_pids(self):
-        """The game itself: faketime starts it as its child."""
-        pids = []
-        for entry in os.listdir("/proc"):
-            if entry.isdigit():
-                try:
-                    with open("/proc/%s/stat" % entry) as f:
-                        fields = f.read().rsplit(")", 1)[1].split()
-                except OSError:
-                    continue
-                if int(fields[1]) == self.process.pid:
-                    pids.append(int(entry))
-        return pids
-
     def wait_exit(self, timeout=10.0):
         try:
             return self.process.wait(timeout)
@@ -307,16 +328,8 @@ class Game:
     def close(self):
         """Ends whatever is left of this run and removes its folder."""
         if self.process is not None and self.running():
-            for pid in self._game_pids():
-                try:
-                    os.kill(pid, signal.SIGKILL)
-                except ProcessLookupError:
-                    pass
-            try:
-                self.process.wait(5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait(5)
+            self.process.kill()
+            self.process.wait(5)
         if self.log is not None:
             self.log.close()
         shutil.rmtree(self.folder, ignore_errors=True)
@@ -346,8 +359,6 @@ class Game:
             time.sleep(0.005)
 
     def _waiting(self):
-        if self.game_pid is None:
-            return True
         try:
             with open("/proc/%d/stat" % self.game_pid) as f:
                 return f.read().rsplit(")", 1)[1].split()[0] != "R"
