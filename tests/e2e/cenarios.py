@@ -448,6 +448,8 @@ def main():
     parser.add_argument("--imagens", required=True, help="the generated pictures folder")
     parser.add_argument("--monte", required=True, help="the program that prints the deal")
     parser.add_argument("--capturas", help="where to leave the last screenshot of a failure")
+    parser.add_argument("--tela", help="the 60 Hz display library, for the scenarios that need it")
+    parser.add_argument("--ponteiro", help="the XTest pointer helper, for those that need it")
     parser.add_argument("scenario", choices=sorted(SCENARIOS))
     args = parser.parse_args()
     # A CTest timeout ends the driver with SIGTERM: unwind, so that the game is
@@ -458,6 +460,8 @@ def main():
     ctx.jogo = args.jogo
     ctx.imagens = args.imagens
     ctx.capturas = args.capturas and os.path.join(args.capturas, args.scenario)
+    ctx.tela = args.tela
+    ctx.ponteiro = args.ponteiro
     ctx.deck = janela.deal(args.monte)
     started = time.monotonic()
     try:
