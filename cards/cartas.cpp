@@ -65,11 +65,15 @@ sf::FloatRect cartas::get_bounding_rect() const {
                          global.width, global.height);
 }
 
-bool cartas::mouse_intersects(sf::RenderWindow& janela) {
+bool cartas::contem(sf::Vector2f ponto) const {
     const sf::FloatRect r = get_bounding_rect();
+    return r.left <= ponto.x && ponto.x <= r.left + r.width && r.top <= ponto.y &&
+           ponto.y <= r.top + r.height;
+}
+
+bool cartas::mouse_intersects(sf::RenderWindow& janela) {
     const sf::Vector2i pixel = sf::Mouse::getPosition(janela);
-    const sf::Vector2f m(static_cast<float>(pixel.x), static_cast<float>(pixel.y));
-    return r.left <= m.x && m.x <= r.left + r.width && r.top <= m.y && m.y <= r.top + r.height;
+    return contem(sf::Vector2f(static_cast<float>(pixel.x), static_cast<float>(pixel.y)));
 }
 
 bool cartas::selecionado(sf::RenderWindow& janela) {

@@ -30,7 +30,9 @@ public:
     // The sprite's global size, centred on its position.
     virtual sf::FloatRect get_bounding_rect() const;
 
-    // Inside the bounding rectangle, all four edges included.
+    // A window point inside the bounding rectangle, all four edges included.
+    bool contem(sf::Vector2f ponto) const;
+    // The live pointer inside the bounding rectangle, as `contem` judges it.
     bool mouse_intersects(sf::RenderWindow& janela);
     bool selecionado(sf::RenderWindow& janela);
     // Over the card with the left button held down right now.

@@ -1,5 +1,6 @@
 #include "game/jogo.hpp"
 
+#include "game/entrada_jogo.hpp"
 #include "screens/ganhou.hpp"
 #include "screens/instrucoes.hpp"
 #include "screens/menu.hpp"
@@ -27,35 +28,11 @@ namespace {
 const char* const fundo_crescente = "imagens/fundo0.jpg";
 const char* const fundo_decrescente = "imagens/fundo100.jpg";
 
-std::string figura_pilha(int valor) {
+} // namespace
+
+std::string Jogo::figura_pilha(int valor) {
     return "imagens/cartaroxa" + std::to_string(valor) + ".jpg";
 }
-
-// Each kind of pile has its own rule, so the drop is written once for both.
-template <typename Pilha> void jogar_na_pilha(Pilha* pilha, int codigo, mesa* m) {
-    bool ok = false;
-    const int valor = m->get_elemento_i(Jogo::i, ok);
-    pilha->Empilha(valor, ok);
-    if (ok && valor != 0) {
-        Jogo::podeDesfazer = true;
-        Jogo::ultimaPilhaAtualizada = codigo;
-        pilha->carregar(figura_pilha(valor));
-        m->removeMesa(Jogo::janela, Jogo::i);
-    } else if (ok) {
-        // The invisible sprite of an emptied slot was dropped: its 0 is no card.
-        int descartado = 0;
-        pilha->Desempilha(descartado, ok);
-    } else {
-        const sf::Vector2f casa = mesa::posicao_casa(Jogo::i);
-        m->cartas_mesa[Jogo::i]->set_posicao(casa.x, casa.y);
-    }
-}
-
-bool sobre_pilha(const cartas* pilha, sf::Vector2f ponto) {
-    return pilha->sprite.getGlobalBounds().contains(ponto);
-}
-
-} // namespace
 
 void Jogo::CriandoTudo() {
     // The hand outlives the state loop; its card sprites belong to the
@@ -96,6 +73,9 @@ void Jogo::Start(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decres
 void Jogo::montar_mesa(sf::Texture& textura_fundo, mesa* m, pilha_crescente* c1,
                        pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2) {
     janela.create(sf::VideoMode(450, 600, 32), "Trevalia", sf::Style::Close);
+    // Where the library puts a new window on its own can be partly off the
+    // screen, the hand with it: place it ourselves.
+    janela.setPosition(posicao_centrada(sf::VideoMode::getDesktopMode(), janela.getSize()));
 
     textura_fundo.loadFromFile("imagens/fundo2.jpg", sf::IntRect());
     background.setTexture(textura_fundo, false);
@@ -122,8 +102,18 @@ bool Jogo::IsExiting() {
     return estado_jogo == Saindo;
 }
 
+sf::Vector2i Jogo::posicao_centrada(const sf::VideoMode& tela, sf::Vector2u tamanho) {
+    // A screen smaller than the window gets it at its top-left corner, where at
+    // least the title bar can be reached.
+    const auto centrado = [](unsigned livre, unsigned ocupado) {
+        return livre > ocupado ? static_cast<int>((livre - ocupado) / 2) : 0;
+    };
+    return sf::Vector2i(centrado(tela.width, tamanho.x), centrado(tela.height, tamanho.y));
+}
+
 void Jogo::loop_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
                      pilha_decrescente* d2, fila_monte& monte, bool& ok) {
+    const EstadoJogo antes = estado_jogo;
     switch (estado_jogo) {
     case MostrandoTelaInicial:
         mostrar_tela_inicial();
@@ -145,6 +135,11 @@ void Jogo::loop_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_de
         break;
     default:
         break;
+    }
+    // A screen that hands over to play leaves its own picture up: show the
+    // table now rather than at the player's next move.
+    if (antes != Jogando && estado_jogo == Jogando) {
+        desenhar_quadro(m, monte);
     }
 }
 
@@ -241,21 +236,22 @@ void Jogo::JogarNovamente(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pil
 
 void Jogo::passo_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
                       pilha_decrescente* d2, fila_monte& monte, bool& ok) {
-    painel.preparar();
-    painel.set_contagem(monte.get_NroElementos() + m->get_NroElementos());
-
     sf::Event evento;
     // A window that is gone sends nothing more: leave rather than wait for ever.
     if (!janela.waitEvent(evento)) {
         estado_jogo = Saindo;
         return;
     }
+    // One frame for the whole batch: a display that waits for the screen's
+    // refresh on every frame would otherwise fall further behind the mouse
+    // with every event it sends.
     do {
         verificar_reposicao(m, monte);
-        // The frame shows the table as the previous event left it.
-        desenhar_quadro();
         tratar_evento(evento, m, c1, c2, d1, d2, monte, ok);
     } while (janela.pollEvent(evento));
+    if (estado_jogo == Jogando) {
+        desenhar_quadro(m, monte);
+    }
 }
 
 void Jogo::verificar_reposicao(mesa* m, fila_monte& monte) {
@@ -271,7 +267,9 @@ void Jogo::verificar_reposicao(mesa* m, fila_monte& monte) {
     }
 }
 
-void Jogo::desenhar_quadro() {
+void Jogo::desenhar_quadro(mesa* m, fila_monte& monte) {
+    painel.preparar();
+    painel.set_contagem(monte.get_NroElementos() + m->get_NroElementos());
     janela.clear(sf::Color(0, 0, 0, 255));
     janela.draw(background);
     painel.desenhar(janela, podeDesfazer);
@@ -282,84 +280,7 @@ void Jogo::desenhar_quadro() {
 void Jogo::tratar_evento(const sf::Event& evento, mesa* m, pilha_crescente* c1, pilha_crescente* c2,
                          pilha_decrescente* d1, pilha_decrescente* d2, fila_monte& monte,
                          bool& ok) {
-    switch (evento.type) {
-    case sf::Event::Closed:
-        estado_jogo = Saindo;
-        break;
-    case sf::Event::KeyPressed:
-        if (evento.key.code == sf::Keyboard::Escape) {
-            mostrar_menu();
-        }
-        break;
-    case sf::Event::MouseButtonPressed:
-        if (evento.mouseButton.button != sf::Mouse::Left) {
-            break;
-        }
-        if (!selecionado) {
-            for (i = 0; i < mesa::slots; ++i) {
-                if (m->cartas_mesa[i]->pressionado(janela)) {
-                    selecionado = true;
-                    break;
-                }
-            }
-        }
-        // Each button reads the mouse afresh: a menu shown for one press may be
-        // followed by the next button if the mouse is still there.
-        if (podeDesfazer && painel.sobre_desfazer(posicao_mouse())) {
-            Desfazer(m, c1, c2, d1, d2, ok);
-        }
-        if (painel.sobre_menu(posicao_mouse())) {
-            mostrar_menu();
-        }
-        if (painel.sobre_jogar_novamente(posicao_mouse())) {
-            JogarNovamente(m, c1, c2, d1, d2, monte, ok);
-        }
-        break;
-    case sf::Event::MouseButtonReleased:
-        if (selecionado) {
-            soltar_carta(m, c1, c2, d1, d2);
-            selecionado = false;
-        }
-        // The refill that a second play from a full hand makes due comes now,
-        // so the end-of-game test sees the cards about to be dealt.
-        verificar_reposicao(m, monte);
-        verificar_fim(m, c1, c2, d1, d2, monte);
-        break;
-    case sf::Event::MouseMoved:
-        // Straight on the sprite, so even a card without its picture follows.
-        if (selecionado && i >= 0 && i < mesa::slots) {
-            m->cartas_mesa[i]->sprite.setPosition(static_cast<float>(evento.mouseMove.x),
-                                                  static_cast<float>(evento.mouseMove.y));
-        }
-        break;
-    default:
-        break;
-    }
-}
-
-sf::Vector2f Jogo::posicao_mouse() {
-    const sf::Vector2i pixel = sf::Mouse::getPosition(janela);
-    return sf::Vector2f(static_cast<float>(pixel.x), static_cast<float>(pixel.y));
-}
-
-void Jogo::soltar_carta(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
-                        pilha_decrescente* d2) {
-    if (i < 0 || i >= mesa::slots) {
-        return;
-    }
-    const sf::Vector2f rato = posicao_mouse();
-    if (sobre_pilha(c1, rato)) {
-        jogar_na_pilha(c1, 1, m);
-    } else if (sobre_pilha(c2, rato)) {
-        jogar_na_pilha(c2, 2, m);
-    } else if (sobre_pilha(d1, rato)) {
-        jogar_na_pilha(d1, 3, m);
-    } else if (sobre_pilha(d2, rato)) {
-        jogar_na_pilha(d2, 4, m);
-    } else {
-        const sf::Vector2f casa = mesa::posicao_casa(i);
-        m->cartas_mesa[i]->set_posicao(casa.x, casa.y);
-    }
+    entrada_jogo::tratar(evento, m, c1, c2, d1, d2, monte, ok);
 }
 
 void Jogo::verificar_fim(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,

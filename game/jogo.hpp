@@ -8,6 +8,7 @@
 #include "game/painel_jogo.hpp"
 
 #include <SFML/Graphics.hpp>
+#include <string>
 
 class Instrucoes;
 
@@ -71,11 +72,11 @@ public:
     static void montar_mesa(sf::Texture& textura_fundo, mesa* m, pilha_crescente* c1,
                             pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2);
 
-    // One play pass: sleeps until an event arrives, then handles it and every
-    // event already queued, drawing the table before each.
+    // One play pass: sleeps until an event arrives, handles it and every event
+    // already queued, then draws the table as they left it.
     static void passo_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
                            pilha_decrescente* d2, fila_monte& monte, bool& ok);
-    // The handling of one play event, after its frame has been drawn.
+    // The handling of one play event (see entrada_jogo).
     static void tratar_evento(const sf::Event& evento, mesa* m, pilha_crescente* c1,
                               pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2,
                               fila_monte& monte, bool& ok);
@@ -85,11 +86,12 @@ public:
     // Switches to the won or the lost screen when the game is over.
     static void verificar_fim(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
                               pilha_decrescente* d1, pilha_decrescente* d2, fila_monte& monte);
-    static void desenhar_quadro();
-    // The dragged card onto the first pile under the mouse, or back home.
-    static void soltar_carta(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
-                             pilha_decrescente* d1, pilha_decrescente* d2);
-    static sf::Vector2f posicao_mouse();
+    // The whole table, with the count of the cards still to play.
+    static void desenhar_quadro(mesa* m, fila_monte& monte);
+    // The top-left corner that centres a window of that size on the screen.
+    static sf::Vector2i posicao_centrada(const sf::VideoMode& tela, sf::Vector2u tamanho);
+    // The picture of a pile with that card on top.
+    static std::string figura_pilha(int valor);
 
     static sf::RenderWindow janela;
     static gerenciador_cartas _gerenciador_cartas;

@@ -32,15 +32,37 @@ TEST_F(EstadosTeste, EachStateShowsItsScreenAndTakesItsCloseAnswer) {
     }
 }
 
-TEST_F(EstadosTeste, EscapeDuringPlayShowsTheMenu) {
-    sf::Event tecla{};
-    tecla.type = sf::Event::KeyPressed;
-    tecla.key.code = sf::Keyboard::Return;
-    tratar(tecla);
-    EXPECT_EQ(Jogo::estado_jogo, Jogo::Jogando);
-    tecla.key.code = sf::Keyboard::Escape;
-    tratar(tecla);
-    EXPECT_EQ(Jogo::estado_jogo, Jogo::Saindo); // the menu's close answer
+TEST_F(EstadosTeste, OpeningTheMenuFromPlayPutsACardInTheAirBackHome) {
+    pasta.criar_imagem("botao_menu.png", 40, 30);
+    Jogo::painel.carregar();
+    dar_mao({30, 40, 90, 60, 70, 80, 50, 20});
+    const sf::Event aberturas[] = {
+        tecla(sf::Keyboard::Escape),
+        botao(sf::Event::MouseButtonPressed, sf::Mouse::Left, 190, 20)}; // the menu button
+    for (const sf::Event& abertura : aberturas) {
+        Jogo::estado_jogo = Jogo::Jogando;
+        tratar(tecla(sf::Keyboard::Return));
+        EXPECT_EQ(Jogo::estado_jogo, Jogo::Jogando);
+        Jogo::selecionado = true;
+        Jogo::i = 2;
+        tratar(movimento(340, 280)); // over d1
+
+        tratar(abertura);
+        EXPECT_EQ(Jogo::estado_jogo, Jogo::Saindo); // the menu's close answer
+        EXPECT_FALSE(Jogo::selecionado);
+        EXPECT_EQ(m->cartas_mesa[2]->sprite.getPosition(), mesa::posicao_casa(2));
+        // The release of the click that answered the menu plays nothing.
+        tratar(botao(sf::Event::MouseButtonReleased, sf::Mouse::Left, 340, 280));
+        EXPECT_TRUE(d1->Vazia());
+        EXPECT_EQ(na_mao(2), 90);
+    }
+}
+
+TEST_F(EstadosTeste, TheWindowOpensCentredOnTheScreen) {
+    const sf::Vector2u janela(450, 600);
+    EXPECT_EQ(Jogo::posicao_centrada(sf::VideoMode(1920, 1080), janela), sf::Vector2i(735, 240));
+    EXPECT_EQ(Jogo::posicao_centrada(sf::VideoMode(1366, 768), janela), sf::Vector2i(458, 84));
+    EXPECT_EQ(Jogo::posicao_centrada(sf::VideoMode(800, 480), janela), sf::Vector2i(175, 0));
 }
 
 TEST_F(EstadosTeste, AnswersLeadToTheirStates) {

@@ -2,8 +2,9 @@
 
 namespace {
 
-// The play pass's events, with the real pointer put where the game reads the
-// live mouse position.
+// The play pass's events, built by the test. The real pointer is kept away
+// from where they happen, since presses and releases are judged at their own
+// points, never at the live pointer.
 class JogadaTeste : public MesaDeTeste {
 protected:
     void SetUp() override {
@@ -11,6 +12,7 @@ protected:
         if (!Jogo::janela.isOpen()) {
             Jogo::janela.create(sf::VideoMode(450, 600, 32), "Trevalia", sf::Style::Close);
         }
+        mover_mouse(449, 599); // on no card, pile or button
     }
 
     static void mover_mouse(int x, int y) {
@@ -22,8 +24,7 @@ protected:
     void soltar(int slot, int x, int y) {
         Jogo::selecionado = true;
         Jogo::i = slot;
-        mover_mouse(x, y);
-        tratar(botao(sf::Event::MouseButtonReleased, sf::Mouse::Left));
+        tratar(botao(sf::Event::MouseButtonReleased, sf::Mouse::Left, x, y));
         EXPECT_FALSE(Jogo::selecionado);
     }
 
@@ -50,11 +51,7 @@ TEST_F(JogadaTeste, ARefusedOrMissedDropSendsTheCardHome) {
     empilhar(c1, {65});
     Jogo::selecionado = true;
     Jogo::i = 2;
-    sf::Event movimento{};
-    movimento.type = sf::Event::MouseMoved;
-    movimento.mouseMove.x = 344;
-    movimento.mouseMove.y = 110;
-    tratar(movimento);
+    tratar(movimento(344, 110));
     EXPECT_EQ(posicao(2), sf::Vector2f(344, 110)); // the card follows the mouse
 
     soltar(2, 344, 110); // 50 on the ascending 65
@@ -114,16 +111,16 @@ TEST_F(JogadaTeste, TheUndoButtonAnswersALeftPressOnlyWhileShown) {
     empilhar(d2, {45, 50});
     Jogo::podeDesfazer = true;
     Jogo::ultimaPilhaAtualizada = 4;
-    mover_mouse(210, 190);
 
-    tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Right));
+    tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Left, 250, 200)); // beside it
+    tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Right, 210, 190));
     EXPECT_EQ(na_mao(2), 0);
-    tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Left));
+    tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Left, 210, 190));
     EXPECT_EQ(na_mao(2), 50);
-    EXPECT_EQ(Jogo::i, 8); // no hand card under the mouse
+    EXPECT_EQ(Jogo::i, 8); // no hand card under the press
     EXPECT_FALSE(Jogo::selecionado);
     m->removeMesa(Jogo::janela, 2);
-    tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Left));
+    tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Left, 210, 190));
     EXPECT_EQ(d2->get_elemento_topo(), 45);
     EXPECT_EQ(na_mao(2), 0);
 }
@@ -135,9 +132,11 @@ TEST_F(JogadaTeste, ThePlayAgainButtonDealsANewGameOnTheSameObjects) {
     empilhar(d2, {80});
     dar_mao({30, 0, 0, 0, 0, 0, 0, 20});
     deixar_no_monte(3);
-    mover_mouse(310, 25);
+    // A card in the air must not be carried into the new deal.
+    Jogo::selecionado = true;
+    Jogo::i = 7;
 
-    tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Left));
+    tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Left, 310, 25));
 
     EXPECT_EQ(Jogo::estado_jogo, Jogo::Jogando);
     EXPECT_TRUE(c1->Vazia());
@@ -146,20 +145,52 @@ TEST_F(JogadaTeste, ThePlayAgainButtonDealsANewGameOnTheSameObjects) {
     EXPECT_EQ(figura(d2), "fundo100");
     EXPECT_EQ(m->get_NroElementos(), 8);
     EXPECT_EQ(monte.get_NroElementos(), 91);
+    EXPECT_FALSE(Jogo::selecionado);
 }
 
-TEST_F(JogadaTeste, APassRefillsBeforeEachEventAndDrainsTheQueue) {
-    // Moving the real pointer into the window queues events for the pass.
+TEST_F(JogadaTeste, APressPicksTheCardAtItsOwnPointAndOnlyTheLeftReleaseDrops) {
+    dar_mao({30, 40, 50, 60, 70, 80, 90, 20});
+    mover_mouse(180, 408); // the real pointer over slot 2's card
+    const sf::Vector2f casa5 = mesa::posicao_casa(5);
+    // On the card's edge, which belongs to the card.
+    tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Left, static_cast<int>(casa5.x) - 30,
+                 static_cast<int>(casa5.y) + 45));
+    ASSERT_TRUE(Jogo::selecionado);
+    EXPECT_EQ(Jogo::i, 5);
+
+    // Over c2 with the left button still down: other buttons come and go.
+    tratar(movimento(140, 114));
+    tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Right, 140, 114));
+    tratar(botao(sf::Event::MouseButtonReleased, sf::Mouse::Right, 140, 114));
+    EXPECT_TRUE(Jogo::selecionado);
+    EXPECT_TRUE(c2->Vazia());
+    EXPECT_EQ(posicao(5), sf::Vector2f(140, 114));
+    tratar(botao(sf::Event::MouseButtonReleased, sf::Mouse::Left, 140, 114));
+    EXPECT_FALSE(Jogo::selecionado);
+    EXPECT_EQ(c2->get_elemento_topo(), 80);
+    EXPECT_EQ(na_mao(5), 0);
+
+    // A press on the bare table picks nothing, whatever lies under the pointer.
+    tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Left, 20, 300));
+    EXPECT_FALSE(Jogo::selecionado);
+    EXPECT_EQ(Jogo::i, 8);
+}
+
+TEST_F(JogadaTeste, APassHandlesTheWholeQueueThenShowsWhereItLeftTheTable) {
+    // Moving the real pointer in the window queues events for the pass.
     dar_mao({30, 0, 50, 60, 0, 80, 90, 20});
     Jogo::podeDesfazer = true;
+    Jogo::selecionado = true;
+    Jogo::i = 0;
     mover_mouse(20, 20);
     mover_mouse(25, 30);
 
     Jogo::passo_jogo(m, c1, c2, d1, d2, monte, ok);
 
-    EXPECT_EQ(Jogo::painel.contagem.getString().toAnsiString(), "105"); // as the pass began
-    EXPECT_EQ(m->get_NroElementos(), 8);
+    EXPECT_EQ(posicao(0), sf::Vector2f(25, 30)); // the card reached the last move
+    EXPECT_EQ(m->get_NroElementos(), 8);         // refilled before the first event
     EXPECT_FALSE(Jogo::podeDesfazer);
+    EXPECT_EQ(Jogo::painel.contagem.getString().toAnsiString(), "105");
     sf::Event resto;
     EXPECT_FALSE(Jogo::janela.pollEvent(resto));
 }

@@ -94,10 +94,29 @@ protected:
                                 : "?";
     }
 
-    static sf::Event botao(sf::Event::EventType tipo, sf::Mouse::Button qual) {
+    // A press or release at a window point of its own.
+    static sf::Event botao(sf::Event::EventType tipo, sf::Mouse::Button qual, int x = 0,
+                           int y = 0) {
         sf::Event evento{};
         evento.type = tipo;
         evento.mouseButton.button = qual;
+        evento.mouseButton.x = x;
+        evento.mouseButton.y = y;
+        return evento;
+    }
+
+    static sf::Event movimento(int x, int y) {
+        sf::Event evento{};
+        evento.type = sf::Event::MouseMoved;
+        evento.mouseMove.x = x;
+        evento.mouseMove.y = y;
+        return evento;
+    }
+
+    static sf::Event tecla(sf::Keyboard::Key qual) {
+        sf::Event evento{};
+        evento.type = sf::Event::KeyPressed;
+        evento.key.code = qual;
         return evento;
     }
 
