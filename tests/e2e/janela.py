@@ -254,7 +254,6 @@ class Game:
         self.last_shot = None
         self.process = None
         self.log = None
-        self._quiet = 0
         try:
             self._start(pictures_folder, pictures, when)
         except BaseException:
@@ -394,14 +393,9 @@ class Game:
     def key(self, name):
         # Keys go to the window under the pointer when no window manager
         # hands out the focus.
-        self.nudge()
+        self.move(*QUIET[0])
         xdotool("key", name)
         self.settle()
-
-    def nudge(self):
-        """One harmless event, so that the game draws the table as it now is."""
-        self._quiet ^= 1
-        self.move(*QUIET[self._quiet])
 
     def request_close(self):
         request_close(self.window)
@@ -487,7 +481,6 @@ class Game:
         return "; ".join(complaints) or None
 
     def wait_table(self, table, undo=None, what="the table", timeout=8.0):
-        self.nudge()
         return self.wait_for(what, lambda shot: self.table_complaint(table, undo), timeout)
 
     def screen_complaint(self, shot, name):

@@ -103,15 +103,13 @@ def lags(frames, moves, background, window=None):
     return result
 
 
-def wait_quiet(path, quiet=0.5, timeout=60.0, until=None):
-    """Waits until no frame has been logged for `quiet` s, or until(frames)
-    holds, or the timeout; returns the frames."""
+def wait_quiet(path, quiet=0.5, timeout=60.0):
+    """Waits until no frame has been logged for `quiet` s, or the timeout;
+    returns the frames."""
     deadline = time.monotonic() + timeout
     count, since = -1, time.monotonic()
     while True:
         frames = read_frames(path)
-        if until is not None and until(frames):
-            return frames
         if len(frames) != count:
             count, since = len(frames), time.monotonic()
         elif time.monotonic() - since >= quiet:

@@ -23,6 +23,7 @@
 #include <GL/gl.h>
 #include <GL/glx.h>
 #include <dlfcn.h>
+#include <errno.h>
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -42,7 +43,8 @@ static int64_t agora_ns(void) {
 static void dormir_ate(int64_t instante_ns) {
     struct timespec t = {(time_t)(instante_ns / 1000000000LL), (long)(instante_ns % 1000000000LL)};
     /* Interrupted by a signal, the sleep goes on to the same instant. */
-    while (syscall(SYS_clock_nanosleep, CLOCK_MONOTONIC, TIMER_ABSTIME, &t, NULL) != 0) {
+    while (syscall(SYS_clock_nanosleep, CLOCK_MONOTONIC, TIMER_ABSTIME, &t, NULL) != 0 &&
+           errno == EINTR) {
     }
 }
 
@@ -78,10 +80,10 @@ static FILE* registro(void) {
     return arquivo;
 }
 
-/* Reads the chosen row of the back buffer as RGB into `pixels`; gives its
- * width, or 0 when no row is asked for or it lies outside the frame. */
 enum { largura_maxima = 8192 };
 
+/* Reads the chosen row of the back buffer as RGB into `pixels`; gives its
+ * width, or 0 when no row is asked for or it lies outside the frame. */
 static int ler_linha(unsigned char* pixels) {
     const char* texto = getenv("TREVALIA_QUADROS_LINHA");
     if (texto == NULL || *texto == '\0') {
@@ -102,6 +104,17 @@ static int ler_linha(unsigned char* pixels) {
     return largura;
 }
 
+/* The row in hexadecimal, written at once: the log costs the program little. */
+static void escrever_linha(FILE* arquivo, const unsigned char* pixels, int largura) {
+    static const char digitos[] = "0123456789abcdef";
+    static char texto[largura_maxima * 6];
+    for (int i = 0; i < largura * 3; ++i) {
+        texto[2 * i] = digitos[pixels[i] >> 4];
+        texto[2 * i + 1] = digitos[pixels[i] & 15];
+    }
+    fwrite(texto, 1, (size_t)largura * 6, arquivo);
+}
+
 void glXSwapBuffers(Display* tela, GLXDrawable desenhavel) {
     static unsigned char pixels[largura_maxima * 3];
     const int64_t chamada = agora_ns();
@@ -112,9 +125,7 @@ void glXSwapBuffers(Display* tela, GLXDrawable desenhavel) {
     dormir_ate(tique);
     if (arquivo != NULL) {
         fprintf(arquivo, "%lld %lld ", (long long)chamada, (long long)tique);
-        for (int i = 0; i < largura * 3; ++i) {
-            fprintf(arquivo, "%02x", pixels[i]);
-        }
+        escrever_linha(arquivo, pixels, largura);
         fputc('\n', arquivo);
         fflush(arquivo);
     }
