@@ -5,6 +5,7 @@ BUILD      ?= build
 BUILD_SAN  ?= build-sanitize
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_ARGS ?=
+PREFIX     ?= /usr/local
 # -noreset: Xvfb would otherwise reset whenever its last client leaves, and a
 # test that connects during the reset fails to open the display.
 XVFB       := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
@@ -63,6 +64,26 @@ bench-lag:
 		--laco $(BUILD)/bench/bench_laco_simples --imagens $(BUILD)/imagens \
 		--tela $(BUILD)/tests/e2e/libe2e_tela_60hz.so \
 		--ponteiro $(BUILD)/tests/e2e/e2e_ponteiro
+
+.PHONY: install uninstall package
+
+# Installs the game under PREFIX, into DESTDIR if given; for a system folder:
+# `make`, then `sudo make install`. The list of installed files is kept aside:
+# the tests install too, and would overwrite CMake's own list.
+install:
+	$(MAKE) build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)" --strip
+	cp $(BUILD)/install_manifest.txt $(BUILD)/instalados.txt
+
+# Removes what the last `make install` put in place (give it the same DESTDIR).
+uninstall:
+	DESTDIR="$(DESTDIR)" cmake -DMANIFESTO=$(CURDIR)/$(BUILD)/instalados.txt -P cmake/desinstalar.cmake
+
+# The Debian package, $(BUILD)/trevalia_<version>_<arch>.deb.
+package:
+	$(MAKE) deps
+	$(MAKE) build
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN)

@@ -61,7 +61,8 @@ def write(out_dir, names=None):
         shutil.copyfile(FONT_BOLD, os.path.join(out_dir, "star.ttf"))
 
 
-def main(argv):
+def main(argv, write=write):
+    """The command line of a painter that writes into one folder."""
     if len(argv) != 2:
         sys.stderr.write("usage: %s OUTPUT_DIR\n" % argv[0])
         return 2

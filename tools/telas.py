@@ -37,7 +37,7 @@ def hand_rect(centre):
 # -- helpers ------------------------------------------------------------------
 
 
-def _rotated(canvas, angle):
+def rotated(canvas, angle):
     # Premultiplied alpha keeps the rotated edges free of dark fringes.
     img = canvas.img.convert("RGBa").rotate(angle, resample=Image.Resampling.BICUBIC, expand=True)
     return img.convert("RGBA")
@@ -70,7 +70,7 @@ def fan(target, centre, cards, size, spread=10, step=None, dim=0.0):
             alpha = face.img.getchannel("A")
             face.rounded((0, 0) + size, 0, TABLE_DEEP, opacity=dim)
             face.img.putalpha(alpha)
-        pic = _rotated(face, angle)
+        pic = rotated(face, angle)
         cx = centre[0] + t * step
         cy = centre[1] + abs(t) * size[1] * 0.06
         with_shadow(target, pic, (cx - pic.width / 2, cy - pic.height / 2))
