@@ -8,9 +8,7 @@ mouse's rate, or for a press followed by a move with no pause between.
 
 import subprocess
 
-
-class Failure(AssertionError):
-    pass
+from janela import Failure
 
 
 class Pointer:
