@@ -3,6 +3,7 @@
 
 BUILD      ?= build
 BUILD_SAN  ?= build-sanitize
+BUILD_WIN  ?= build-windows
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_ARGS ?=
 PREFIX     ?= /usr/local
@@ -15,7 +16,7 @@ ifeq ($(CI),true)
 CMAKE_ARGS += -DTREVALIA_WERROR=ON
 endif
 
-.PHONY: all build deps run test test-sanitize screenshot bench-lag clean
+.PHONY: all build deps run test test-sanitize screenshot bench-lag windows test-windows clean
 
 all: build
 
@@ -85,5 +86,23 @@ package:
 	$(MAKE) build
 	cd $(BUILD) && cpack
 
+# The Windows zip, $(BUILD_WIN)/Trevalia-<version>-windows-x64.zip, cross-built
+# with MinGW-w64. FreeType and SFML for Windows are built from Debian's source
+# packages the first time only; later runs rebuild just the game.
+WINDOWS_ARGS = -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
+	-DTREVALIA_WINDOWS_LIBS=$(abspath $(BUILD_WIN))/libs -DTREVALIA_ZIP_DIR=$(abspath $(BUILD_WIN))
+
+windows:
+	./scripts/install-deps windows
+	JOBS=$(JOBS) ./scripts/windows/build-libraries $(BUILD_WIN)
+	cmake -S . -B $(BUILD_WIN)/jogo $(WINDOWS_ARGS) $(CMAKE_ARGS)
+	cmake --build $(BUILD_WIN)/jogo -j $(JOBS) --target trevalia_zip
+
+# The Windows build under Wine, on a virtual display: its unit tests, then the
+# zip's contents and the end-to-end games played with the exe from the zip.
+test-windows: windows
+	cmake --build $(BUILD_WIN)/jogo -j $(JOBS)
+	$(XVFB) ./scripts/windows/test $(BUILD_WIN) $(BUILD_WIN)/jogo
+
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN)
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_WIN)

@@ -1,13 +1,28 @@
 #include "game/jogo.hpp"
 
 #ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
+
+namespace {
+
+// The game lives in its window, and a console window of its own only gets in
+// the way. A console shared with other processes is the command prompt the
+// player started the game from: hiding it would take the player's prompt away.
+void esconder_console_proprio() {
+    HWND console = GetConsoleWindow();
+    DWORD processos[2];
+    if (console != nullptr && GetConsoleProcessList(processos, 2) == 1) {
+        ShowWindow(console, SW_HIDE);
+    }
+}
+
+} // namespace
 #endif
 
 int main() {
 #ifdef _WIN32
-    // The game lives in its window; the console only gets in the way.
-    ShowWindow(GetConsoleWindow(), SW_HIDE);
+    esconder_console_proprio();
 #endif
     Jogo::CriandoTudo();
     return 0;

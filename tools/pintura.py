@@ -12,7 +12,7 @@ import random
 
 from PIL import Image, ImageDraw, ImageFilter, ImageFont, ImageMath
 
-FONT_DIR = "/usr/share/fonts/truetype/dejavu"
+FONT_DIR = os.environ.get("TREVALIA_FONTES", "/usr/share/fonts/truetype/dejavu")
 FONT_BOLD = os.path.join(FONT_DIR, "DejaVuSans-Bold.ttf")
 FONT_REGULAR = os.path.join(FONT_DIR, "DejaVuSans.ttf")
 

@@ -20,7 +20,10 @@ from PIL import Image, ImageChops, ImageStat
 
 import regras
 
-FROZEN = "2026-01-01 00:00:00"
+# The second the clock is frozen at; its deal must have a winning line that
+# regras.find_win finds. Another C runtime's rand() deals another game for the
+# same second, so a Windows build's tests name their own second.
+FROZEN = os.environ.get("TREVALIA_E2E_FROZEN", "2026-01-01 00:00:00")
 WIDTH, HEIGHT = 450, 600
 
 # The least pause after each pointer step. The game reads the live pointer while
@@ -219,6 +222,13 @@ def frozen_environment(when=FROZEN):
     return env
 
 
+def command(program):
+    """How a program is started: as it is, or through TREVALIA_E2E_LAUNCHER (Wine,
+    for a Windows build), which then runs under the frozen clock as well."""
+    launcher = os.environ.get("TREVALIA_E2E_LAUNCHER")
+    return ([launcher] if launcher else []) + [os.path.abspath(program)]
+
+
 def die_with_parent():
     """Runs in the child before exec: it gets SIGKILL if this driver dies, so no
     game outlives a test that was killed (a CTest timeout, say)."""
@@ -230,7 +240,7 @@ def deal(helper, when=FROZEN):
     """The deck's order the game deals at that frozen second, from the game's own deck."""
     folder = tempfile.mkdtemp(prefix="trevalia-monte-")
     try:
-        out = subprocess.run([os.path.abspath(helper)], env=frozen_environment(when),
+        out = subprocess.run(command(helper), env=frozen_environment(when),
                              cwd=folder, check=True, stdout=subprocess.PIPE, timeout=60,
                              preexec_fn=die_with_parent)
     finally:
@@ -272,7 +282,7 @@ class Game:
             raise Failure("a Trevalia window is already open on this display")
         self.log = open(os.path.join(self.folder, "saida.txt"), "wb")
         self.process = subprocess.Popen(
-            [os.path.abspath(self.program)], env=frozen_environment(when), cwd=self.folder,
+            command(self.program), env=frozen_environment(when), cwd=self.folder,
             stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT,
             preexec_fn=die_with_parent)
         self.game_pid = self.process.pid

@@ -8,7 +8,6 @@
 #include <initializer_list>
 #include <iostream>
 #include <string>
-#include <unistd.h>
 
 // A table of the test's own (not registered, so the test frees it) with the
 // piles at their places, in a folder whose pictures differ in width only, so a
@@ -17,7 +16,6 @@
 class MesaDeTeste : public ::testing::Test {
 protected:
     void SetUp() override {
-        alarm(60); // a test that waits on the window is killed, not left hanging
         erros = sf::err().rdbuf(nullptr);
         Jogo::estado_jogo = Jogo::Jogando;
         Jogo::selecionado = false;
@@ -45,7 +43,6 @@ protected:
         }
         delete m;
         sf::err().rdbuf(erros);
-        alarm(0);
     }
 
     // Slot by slot, 0 for an empty slot; every card gets a picture so that it

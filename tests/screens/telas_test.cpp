@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <iostream>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -23,15 +22,9 @@ struct Ponto {
 // exists unless a test makes it.
 class TelaTeste : public ::testing::Test {
 protected:
-    void SetUp() override {
-        alarm(60); // a screen that waits here is killed, not left hanging
-        erros = sf::err().rdbuf(nullptr);
-    }
+    void SetUp() override { erros = sf::err().rdbuf(nullptr); }
 
-    void TearDown() override {
-        sf::err().rdbuf(erros);
-        alarm(0);
-    }
+    void TearDown() override { sf::err().rdbuf(erros); }
 
     // Shows the screen once, then tries each point on its buttons.
     template <typename Tela>

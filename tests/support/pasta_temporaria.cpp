@@ -1,21 +1,21 @@
 #include "tests/support/pasta_temporaria.hpp"
 
 #include <SFML/Graphics/Image.hpp>
-#include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <stdexcept>
-#include <vector>
 
 namespace fs = std::filesystem;
 
 pasta_temporaria::pasta_temporaria() {
-    std::string modelo = (fs::temp_directory_path() / "trevalia-teste-XXXXXX").string();
-    std::vector<char> nome(modelo.begin(), modelo.end());
-    nome.push_back('\0');
-    if (mkdtemp(nome.data()) == nullptr) {
-        throw std::runtime_error("mkdtemp failed");
-    }
-    pasta = nome.data();
+    // A random name, and create_directory's answer tells whether it was free.
+    std::random_device aleatorio;
+    fs::path escolhida;
+    do {
+        escolhida = fs::temp_directory_path() /
+                    ("trevalia-teste-" + std::to_string(aleatorio()) + std::to_string(aleatorio()));
+    } while (!fs::create_directory(escolhida));
+    pasta = escolhida.string();
     anterior = fs::current_path().string();
     fs::create_directory(fs::path(pasta) / "imagens");
     fs::current_path(pasta);

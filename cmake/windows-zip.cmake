@@ -1,0 +1,37 @@
+# Lays out the player's folder and zips it (cmake -P, from the trevalia_zip
+# target in windows.cmake). Arguments: PROGRAMA, STRIP, IMAGENS, RAIZ,
+# LICENCA_FONTE, LICENCAS, PASTA, ZIP.
+
+file(REMOVE_RECURSE ${PASTA})
+file(REMOVE ${ZIP})
+file(MAKE_DIRECTORY ${PASTA}/imagens ${PASTA}/licenses)
+
+# The debug information stays in the build; the player gets the bare program.
+execute_process(COMMAND ${STRIP} -o ${PASTA}/trevalia.exe ${PROGRAMA} COMMAND_ERROR_IS_FATAL ANY)
+
+# Only the pictures and the font: the build's stamp files start with a dot.
+file(GLOB imagens LIST_DIRECTORIES false ${IMAGENS}/*)
+list(FILTER imagens EXCLUDE REGEX "/[.][^/]*$")
+file(COPY ${imagens} DESTINATION ${PASTA}/imagens)
+
+# Text files with Windows line ends, so that any editor shows their lines.
+function(texto_windows origem destino)
+    file(READ ${origem} texto)
+    string(REPLACE "\r\n" "\n" texto "${texto}")
+    string(REPLACE "\n" "\r\n" texto "${texto}")
+    file(WRITE ${destino} "${texto}")
+endfunction()
+
+texto_windows(${RAIZ}/README.md ${PASTA}/README.txt)
+texto_windows(${RAIZ}/LICENSE ${PASTA}/LICENSE.txt)
+texto_windows(${LICENCA_FONTE} ${PASTA}/licenses/DejaVu-fonts.txt)
+file(GLOB licencas ${LICENCAS}/*.txt)
+foreach(licenca ${licencas})
+    get_filename_component(nome ${licenca} NAME)
+    texto_windows(${licenca} ${PASTA}/licenses/${nome})
+endforeach()
+
+get_filename_component(pai ${PASTA} DIRECTORY)
+get_filename_component(pasta ${PASTA} NAME)
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${ZIP} --format=zip ${pasta}
+                WORKING_DIRECTORY ${pai} COMMAND_ERROR_IS_FATAL ANY)

@@ -1,0 +1,69 @@
+# Windows builds: the game as one GUI program (Windows makes no console window
+# for it) that needs no DLL beyond Windows' own, and, when cross-compiled on
+# Debian, the zip a player unpacks and runs.
+#
+# Included before SFML is looked for: static SFML must be asked for first.
+
+# Cross builds link everything statically; a native build chooses with
+# -DSFML_STATIC_LIBRARIES=TRUE or FALSE to match the SFML it has installed.
+if(CMAKE_CROSSCOMPILING AND WIN32 AND NOT DEFINED SFML_STATIC_LIBRARIES)
+    set(SFML_STATIC_LIBRARIES TRUE)
+endif()
+
+# -static, not only -static-libgcc/-static-libstdc++: those still leave the
+# program needing libwinpthread-1.dll.
+if(MINGW)
+    add_link_options(-static)
+endif()
+
+# The game's own program: a GUI program, whose entry point SFML's main library
+# turns into main() for the compilers that want WinMain.
+function(trevalia_programa_windows target)
+    if(NOT WIN32)
+        return()
+    endif()
+    find_package(SFML 2.5 COMPONENTS main REQUIRED)
+    set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
+    target_link_libraries(${target} PRIVATE sfml-main)
+endfunction()
+
+# The zip for players, from a cross build: one folder with trevalia.exe,
+# imagens/, README.txt and the licences.
+if(CMAKE_CROSSCOMPILING AND WIN32)
+    set(TREVALIA_ZIP_DIR ${CMAKE_BINARY_DIR} CACHE PATH "Where the Windows zip is made")
+    # Cached for scripts/windows/test, which unpacks it.
+    set(TREVALIA_ZIP ${TREVALIA_ZIP_DIR}/Trevalia-${PROJECT_VERSION}-windows-x64.zip
+        CACHE INTERNAL "The Windows zip")
+endif()
+
+function(trevalia_pacote_windows target)
+    if(NOT TREVALIA_ZIP)
+        return()
+    endif()
+    add_custom_target(trevalia_zip
+        COMMAND ${CMAKE_COMMAND}
+                -DPROGRAMA=$<TARGET_FILE:${target}>
+                -DSTRIP=${CMAKE_STRIP}
+                -DIMAGENS=${CMAKE_BINARY_DIR}/imagens
+                -DRAIZ=${PROJECT_SOURCE_DIR}
+                -DLICENCA_FONTE=/usr/share/doc/fonts-dejavu-core/copyright
+                -DLICENCAS=${TREVALIA_WINDOWS_LIBS}/licenses
+                -DPASTA=${CMAKE_BINARY_DIR}/zip/Trevalia-${PROJECT_VERSION}
+                -DZIP=${TREVALIA_ZIP}
+                -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/windows-zip.cmake
+        DEPENDS ${target} trevalia_imagens
+        COMMENT "Packing ${TREVALIA_ZIP}"
+        VERBATIM)
+endfunction()
+
+# A cross build's end-to-end games play the exe unpacked from the zip (into
+# e2e-zip/ of the build folder, by scripts/windows/test), started through Wine.
+if(CMAKE_CROSSCOMPILING AND WIN32)
+    set(TREVALIA_E2E_PASTA ${CMAKE_BINARY_DIR}/e2e-zip/Trevalia-${PROJECT_VERSION})
+    set(TREVALIA_E2E_JOGO ${TREVALIA_E2E_PASTA}/trevalia.exe)
+    set(TREVALIA_E2E_IMAGENS ${TREVALIA_E2E_PASTA}/imagens)
+    # Windows' rand() deals another game than glibc's for the same second, and
+    # the first second with a winning deal (which the won game needs) is this.
+    set(TREVALIA_E2E_WINDOWS_ENV TREVALIA_E2E_LAUNCHER=${CMAKE_CROSSCOMPILING_EMULATOR}
+        "TREVALIA_E2E_FROZEN=2026-01-01 00:00:02")
+endif()
