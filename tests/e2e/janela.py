@@ -26,10 +26,9 @@ import regras
 FROZEN = os.environ.get("TREVALIA_E2E_FROZEN", "2026-01-01 00:00:00")
 WIDTH, HEIGHT = 450, 600
 
-# The least pause after each pointer step. The game reads the live pointer while
-# it handles a press or a release, so each step must have been handled before
-# the pointer moves on: after the pause the driver also waits until the game is
-# idle again (see Game.settle).
+# The least pause after each pointer step, so that a scenario reads the screen
+# only once the game has handled what it was sent: after the pause the driver
+# also waits until the game is idle again (see Game.settle).
 STEP = float(os.environ.get("TREVALIA_E2E_STEP", "0.03"))
 
 # Places on the table, in window pixels.
