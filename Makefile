@@ -16,7 +16,7 @@ ifeq ($(CI),true)
 CMAKE_ARGS += -DTREVALIA_WERROR=ON
 endif
 
-.PHONY: all build deps run test test-sanitize screenshot windows test-windows bench-soak valgrind clean
+.PHONY: all build deps run test test-sanitize screenshot bench-lag bench-soak valgrind windows test-windows clean
 
 all: build
 
@@ -54,6 +54,17 @@ screenshot:
 	$(XVFB) /usr/bin/python3 -B tests/e2e/readme_screenshot.py --jogo $(BUILD)/trevalia \
 		--imagens $(BUILD)/imagens --monte $(BUILD)/tests/e2e/e2e_imprime_monte \
 		--saida docs/screenshot.png
+
+# Input lag under a simulated 60 Hz display, beside a bare SFML loop (README:
+# Performance). A measurement, not a test: it takes about a minute and its
+# figures depend on the machine.
+bench-lag:
+	$(MAKE) deps
+	$(MAKE) build
+	$(XVFB) /usr/bin/python3 -B bench/atraso_entrada.py --jogo $(BUILD)/trevalia \
+		--laco $(BUILD)/bench/bench_laco_simples --imagens $(BUILD)/imagens \
+		--tela $(BUILD)/tests/e2e/libe2e_tela_60hz.so \
+		--ponteiro $(BUILD)/tests/e2e/e2e_ponteiro
 
 # Benchmarks, not tests (the README has their figures). Resident memory over
 # 1000 new deals and 2000 drags of the game's own table, which must stay flat:

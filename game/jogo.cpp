@@ -74,8 +74,13 @@ void Jogo::montar_mesa(sf::Texture& textura_fundo, mesa* m, pilha_crescente* c1,
                        pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2) {
     janela.create(sf::VideoMode(450, 600, 32), "Trevalia", sf::Style::Close);
     // Where the library puts a new window on its own can be partly off the
-    // screen, the hand with it: place it ourselves.
+    // screen, the hand with it: place it ourselves. Hidden while it moves, and
+    // shown again (which waits until it is on the screen) before anything is
+    // drawn: a screen is drawn once, and a picture drawn while the window was
+    // still on its way could be left partly black.
+    janela.setVisible(false);
     janela.setPosition(posicao_centrada(sf::VideoMode::getDesktopMode(), janela.getSize()));
+    janela.setVisible(true);
 
     textura_fundo.loadFromFile("imagens/fundo2.jpg", sf::IntRect());
     background.setTexture(textura_fundo, false);

@@ -68,7 +68,7 @@ def inicio_menu_jogo(ctx):
         for key in ("Escape", "Return", "space"):
             game.key(key)
         game.release()
-        game.nudge()
+        game.move(*janela.QUIET[1])
         time.sleep(0.3)
         check(game.screen_complaint(game.shot(), "inicial.jpg") is None,
               "the start screen ended without a mouse press")
@@ -283,7 +283,6 @@ def lose(ctx, game, table, line):
     for value, pile in line:
         game.play(table, value, pile)
     check(table.lost(), "the model does not lose with this line")
-    game.nudge()
     game.wait_screen("perdeu2.jpg")
 
 
@@ -329,7 +328,6 @@ def sem_derrota_antes_da_reposicao(ctx):
         # the rules say.
         game.play(table, *table.moves()[0])
         if table.lost():
-            game.nudge()
             game.wait_screen("perdeu2.jpg")
         else:
             game.wait_table(table, what="the game going on with the new cards")
@@ -349,7 +347,6 @@ def ganhou(ctx):
             if number % 10 == 0 and number < len(line):
                 game.wait_table(table, what="the table after %d plays" % number)
         check(table.won(), "the model has not won")
-        game.nudge()
         game.wait_screen("ganhou2.jpg")
         game.request_close()
         game.expect_exit_ok()
@@ -451,6 +448,8 @@ def main():
     parser.add_argument("--imagens", required=True, help="the generated pictures folder")
     parser.add_argument("--monte", required=True, help="the program that prints the deal")
     parser.add_argument("--capturas", help="where to leave the last screenshot of a failure")
+    parser.add_argument("--tela", help="the 60 Hz display library, for the scenarios that need it")
+    parser.add_argument("--ponteiro", help="the XTest pointer helper, for those that need it")
     parser.add_argument("scenario", choices=sorted(SCENARIOS))
     args = parser.parse_args()
     janela.end_on_sigterm()
@@ -459,6 +458,8 @@ def main():
     ctx.jogo = args.jogo
     ctx.imagens = args.imagens
     ctx.capturas = args.capturas and os.path.join(args.capturas, args.scenario)
+    ctx.tela = args.tela
+    ctx.ponteiro = args.ponteiro
     ctx.deck = janela.deal(args.monte)
     started = time.monotonic()
     try:

@@ -28,10 +28,9 @@ import vestigios
 FROZEN = os.environ.get("TREVALIA_E2E_FROZEN", "2026-01-01 00:00:00")
 WIDTH, HEIGHT = 450, 600
 
-# The least pause after each pointer step. The game reads the live pointer while
-# it handles a press or a release, so each step must have been handled before
-# the pointer moves on: after the pause the driver also waits until the game is
-# idle again (see Game.settle).
+# The least pause after each pointer step, so that a scenario reads the screen
+# only once the game has handled what it was sent: after the pause the driver
+# also waits until the game is idle again (see Game.settle).
 STEP = float(os.environ.get("TREVALIA_E2E_STEP", "0.03"))
 
 # Places on the table, in window pixels.
@@ -296,7 +295,6 @@ class Game:
         self.process = None
         self.window = None
         self.log = None
-        self._quiet = 0
         try:
             self._start(pictures_folder, pictures, when)
         except BaseException:
@@ -481,14 +479,9 @@ class Game:
     def key(self, name):
         # Keys go to the window under the pointer when no window manager
         # hands out the focus.
-        self.nudge()
+        self.move(*QUIET[0])
         xdotool("key", name)
         self.settle()
-
-    def nudge(self):
-        """One harmless event, so that the game draws the table as it now is."""
-        self._quiet ^= 1
-        self.move(*QUIET[self._quiet])
 
     def request_close(self):
         request_close(self.window)
@@ -498,8 +491,9 @@ class Game:
 
     def shot(self):
         """The window's area of the screen, as the screen shows it now."""
-        # The game centres its window after creating it, and the window can be
-        # found in between: where it is now, not where it was first seen.
+        # The game's window shows where it is created before it moves to the
+        # centre, and a slow start (under valgrind, say) can be caught there:
+        # where it is now, not where it was first seen.
         self._find_place()
         # Eight bits a channel: Pillow reads ImageMagick's default sixteen slowly.
         area = "%dx%d+%d+%d" % (WIDTH, HEIGHT, self.x, self.y)
@@ -577,7 +571,6 @@ class Game:
         return "; ".join(complaints) or None
 
     def wait_table(self, table, undo=None, what="the table", timeout=8.0):
-        self.nudge()
         return self.wait_for(what, lambda shot: self.table_complaint(table, undo), timeout)
 
     def screen_complaint(self, shot, name):

@@ -1,0 +1,103 @@
+// The yardstick for the game's input lag: the plainest SFML loop that draws the
+// same table (background, count, buttons, four piles, eight hand cards) and lets
+// a hand card be dragged. It waits for an event, handles every event already
+// queued, then draws one frame. Run from a folder holding imagens/, like the
+// game; its window bears the game's title and size so the same driver finds it.
+
+#include <SFML/Graphics.hpp>
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace {
+
+struct Figura {
+    sf::Texture textura;
+    sf::Sprite sprite;
+
+    Figura(const std::string& caminho, float x, float y, bool centrada) {
+        textura.loadFromFile("imagens/" + caminho);
+        sprite.setTexture(textura, true);
+        if (centrada) {
+            const sf::FloatRect local = sprite.getLocalBounds();
+            sprite.setOrigin(local.width / 2.0f, local.height / 2.0f);
+        }
+        sprite.setPosition(x, y);
+    }
+};
+
+sf::Vector2f casa(int slot) {
+    return slot % 2 == 0 ? sf::Vector2f(40.0f * slot + 100.0f, 408.0f)
+                         : sf::Vector2f(40.0f * slot + 60.0f, 508.0f);
+}
+
+} // namespace
+
+int main() {
+    sf::RenderWindow janela(sf::VideoMode(450, 600, 32), "Trevalia", sf::Style::Close);
+
+    Figura fundo("fundo2.jpg", 0.0f, 0.0f, false);
+    Figura menu("botao_menu.png", 187.0f, 17.0f, false);
+    Figura dnv("botao_dnv.png", 300.0f, 17.0f, false);
+    sf::Font fonte;
+    fonte.loadFromFile("imagens/star.ttf");
+    sf::Text contagem("99", fonte, 20);
+    contagem.setPosition(100.0f, 10.0f);
+    contagem.setOutlineColor(sf::Color::Blue);
+    contagem.setOutlineThickness(0.5f);
+    contagem.setFillColor(sf::Color::Transparent);
+
+    std::array<std::unique_ptr<Figura>, 4> pilhas = {
+        std::make_unique<Figura>("fundo0.jpg", 304.0f, 64.0f, false),
+        std::make_unique<Figura>("fundo0.jpg", 100.0f, 64.0f, false),
+        std::make_unique<Figura>("fundo100.jpg", 304.0f, 228.0f, false),
+        std::make_unique<Figura>("fundo100.jpg", 100.0f, 228.0f, false)};
+    std::array<std::unique_ptr<Figura>, 8> mao;
+    for (int slot = 0; slot < 8; ++slot) {
+        const sf::Vector2f p = casa(slot);
+        mao[slot] = std::make_unique<Figura>("cartaazul" + std::to_string(11 * slot + 5) + ".jpg",
+                                             p.x, p.y, true);
+    }
+
+    int arrastada = -1;
+    sf::Event evento;
+    while (janela.waitEvent(evento)) {
+        do {
+            if (evento.type == sf::Event::Closed) {
+                return 0;
+            }
+            if (evento.type == sf::Event::MouseButtonPressed &&
+                evento.mouseButton.button == sf::Mouse::Left) {
+                const sf::Vector2f ponto(static_cast<float>(evento.mouseButton.x),
+                                         static_cast<float>(evento.mouseButton.y));
+                for (int slot = 0; slot < 8 && arrastada < 0; ++slot) {
+                    if (mao[slot]->sprite.getGlobalBounds().contains(ponto)) {
+                        arrastada = slot;
+                    }
+                }
+            } else if (evento.type == sf::Event::MouseButtonReleased &&
+                       evento.mouseButton.button == sf::Mouse::Left && arrastada >= 0) {
+                mao[arrastada]->sprite.setPosition(casa(arrastada));
+                arrastada = -1;
+            } else if (evento.type == sf::Event::MouseMoved && arrastada >= 0) {
+                mao[arrastada]->sprite.setPosition(static_cast<float>(evento.mouseMove.x),
+                                                   static_cast<float>(evento.mouseMove.y));
+            }
+        } while (janela.pollEvent(evento));
+
+        janela.clear(sf::Color::Black);
+        janela.draw(fundo.sprite);
+        janela.draw(contagem);
+        janela.draw(menu.sprite);
+        janela.draw(dnv.sprite);
+        for (const auto& pilha : pilhas) {
+            janela.draw(pilha->sprite);
+        }
+        for (const auto& carta : mao) {
+            janela.draw(carta->sprite);
+        }
+        janela.display();
+    }
+    return 0;
+}

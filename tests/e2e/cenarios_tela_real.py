@@ -1,0 +1,214 @@
+"""End-to-end scenarios of a real desktop: a screen that refreshes at 60 Hz, a
+mouse that sends a steady stream of moves, presses followed at once by moves,
+screens of other sizes and a real window manager.
+
+Run like cenarios.py, with the 60 Hz display library and the pointer helper:
+    /usr/bin/python3 cenarios_tela_real.py --jogo build/trevalia \
+        --imagens build/imagens --monte build/tests/e2e/e2e_imprime_monte \
+        --tela build/tests/e2e/libe2e_tela_60hz.so \
+        --ponteiro build/tests/e2e/e2e_ponteiro SCENARIO
+"""
+
+import contextlib
+import os
+import shutil
+import sys
+import tempfile
+import time
+
+import area_de_trabalho
+import cenarios
+import janela
+import quadros
+import regras
+from cenarios import check, first_play, playing, scenario
+from janela import Failure
+from ponteiro import Pointer
+
+# The row read back from every frame; the drag below ends on it.
+ROW = 205
+# Where the card is dropped at the end of a 2 s drag: past every other place
+# the stream passes through on the row.
+DRAG_END = (350, ROW)
+# Inside the menu's play button and over the descending pile d2.
+MENU_PLAY_OVER_D2 = (150, 240)
+
+
+@contextlib.contextmanager
+def display_60hz(ctx):
+    """Games started inside run on a 60 Hz display, logging their frames to the
+    file this yields."""
+    if not ctx.tela or not ctx.ponteiro:
+        raise Failure("these scenarios need --tela and --ponteiro")
+    folder = tempfile.mkdtemp(prefix="trevalia-quadros-")
+    names = ("TREVALIA_E2E_PRELOAD", "TREVALIA_QUADROS", "TREVALIA_QUADROS_LINHA")
+    saved = {name: os.environ.get(name) for name in names}
+    log = os.path.join(folder, "quadros.txt")
+    os.environ.update(TREVALIA_E2E_PRELOAD=os.path.abspath(ctx.tela), TREVALIA_QUADROS=log,
+                      TREVALIA_QUADROS_LINHA=str(ROW))
+    try:
+        yield log
+    finally:
+        for name, value in saved.items():
+            if value is None:
+                os.environ.pop(name, None)
+            else:
+                os.environ[name] = value
+        shutil.rmtree(folder, ignore_errors=True)
+
+
+@contextlib.contextmanager
+def pointer_on(ctx, game):
+    """The pointer helper over the game's window. The left button is let go at
+    the end whatever happened, so that a failure leaves no button held for the
+    next test on the same display."""
+    pointer = Pointer(os.path.abspath(ctx.ponteiro), (game.x, game.y))
+    try:
+        yield pointer
+    finally:
+        pointer.run(pointer.release())
+
+
+def settled(game, seconds=0.3):
+    """A pause for the game to handle what was sent, however late it runs."""
+    time.sleep(seconds)
+    game.expect_running(settle=0)
+
+
+@scenario
+def arrasto_a_125hz(ctx):
+    """A card dragged for 2 s at a mouse's 125 moves a second is drawn where the
+    pointer stopped within 50 ms, with nothing more sent."""
+    with display_60hz(ctx) as frames_log:
+        game, table = playing(ctx)
+        with game, pointer_on(ctx, game) as pointer:
+            slot = 0
+            start = janela.slot_centre(slot)
+            moves_log = os.path.join(os.path.dirname(frames_log), "movimentos.txt")
+            before = len(quadros.read_frames(frames_log))
+            # 250 moves, one pixel to the right each, rising onto the read row.
+            pointer.run(pointer.move(start), pointer.press(),
+                        pointer.line(start, DRAG_END, DRAG_END[0] - start[0], 125),
+                        log=moves_log)
+            # The first move only brings the pointer onto the card.
+            moves = quadros.read_moves(moves_log, (game.x, game.y))[1:]
+            check(len(moves) == 250 and moves[-1][1:] == DRAG_END,
+                  "the pointer helper sent %d moves ending at %r" % (len(moves), moves[-1][1:]))
+            frames = quadros.wait_quiet(frames_log)[before:]
+            background = quadros.background_row(game.pictures.get("fundo2.jpg"), ROW)
+            lag = quadros.lags(frames, moves, background)[-1]
+            check(lag is not None, "no frame shows the card where the pointer stopped")
+            reached = "the card reached the pointer's last position %.0f ms after the last move" \
+                % (lag / 1e6)
+            check(lag <= 50e6, reached)
+            print(reached)
+            # What the frames said, on the screen too.
+            x, y = DRAG_END
+            box = (x - janela.HAND_SIZE[0] // 2, y - janela.HAND_SIZE[1] // 2,
+                   x + janela.HAND_SIZE[0] // 2, y + janela.HAND_SIZE[1] // 2)
+            card = game.pictures.hand(table.slots[slot])
+            game.wait_for("the dragged card at %r" % (DRAG_END,),
+                          lambda shot: None if janela.difference(shot.crop(box), card)
+                          < janela.SAME else "it is not there")
+            pointer.run(pointer.release())
+            game.wait_table(table, undo=False, what="the card back home after the drag")
+
+
+@scenario
+def jogada_sem_pausa(ctx):
+    """A press on a card followed at once by moves onto a pile and the release
+    plays the card: the press counts where it happened."""
+    with display_60hz(ctx):
+        game, table = playing(ctx)
+        with game, pointer_on(ctx, game) as pointer:
+            value, pile = first_play(table)
+            start = janela.slot_centre(table.slot_of(value))
+            table.play(value, pile)
+            pointer.run(pointer.move(start), pointer.press(),
+                        pointer.line(start, janela.pile_centre(pile), 10, 1000),
+                        pointer.release())
+            game.wait_table(table, undo=True, what="%d played on %s with no pause"
+                            % (value, regras.NAMES[pile]))
+
+
+@scenario
+def clique_na_mesa_e_jogar_novamente(ctx):
+    """A click on the bare table followed at once by a move over "play again"
+    keeps the game in progress."""
+    with display_60hz(ctx):
+        game, table = playing(ctx)
+        with game, pointer_on(ctx, game) as pointer:
+            value, pile = first_play(table)
+            game.play(table, value, pile)
+            game.wait_table(table, undo=True, what="%d on %s" % (value, regras.NAMES[pile]))
+            again = cenarios.button_centre(game, "botao_dnv.png", janela.AGAIN_BUTTON_AT)
+            quiet = janela.QUIET[0]
+            pointer.run(pointer.move(quiet), pointer.press(), pointer.release(),
+                        pointer.line(quiet, again, 10, 1000))
+            settled(game)
+            game.shot()
+            complaint = game.table_complaint(table, undo=True)
+            check(complaint is None, "the game in progress was not kept: %s" % complaint)
+
+
+@scenario
+def escape_durante_arrasto(ctx):
+    """Escape in the middle of a drag, then "play" at a point over a descending
+    pile: the card is back home and nothing was played."""
+    with display_60hz(ctx):
+        game, table = playing(ctx)
+        with game, pointer_on(ctx, game) as pointer:
+            count = game.count_region()
+            start = janela.slot_centre(0)
+            middle = (230, 300)
+            # A card held a moment before it moves, as a person would; the
+            # drag's own release comes while the menu is shown.
+            pointer.run(pointer.move(start), pointer.press(), pointer.pause(0.2),
+                        pointer.line(start, middle, 20, 125), pointer.key("Escape"),
+                        pointer.release())
+            game.wait_screen("menu.jpg")
+            # The pointer rests there a moment, as a hand would.
+            pointer.run(pointer.move(MENU_PLAY_OVER_D2), pointer.press(), pointer.release(),
+                        pointer.pause(0.3))
+            game.wait_table(table, undo=False, what="the card home, no card played")
+            check(janela.difference(game.count_region(), count) < janela.SAME,
+                  "the count changed although no card was played")
+
+
+def expect_on_screen(game):
+    """The window, with any frame around it, lies wholly on the screen."""
+    width, height = area_de_trabalho.screen_size()
+    # A window manager may still be moving the window into place.
+    deadline = time.monotonic() + 5.0
+    previous = None
+    while True:
+        rectangle = area_de_trabalho.outer_rectangle(game.window)
+        if rectangle == previous or time.monotonic() > deadline:
+            break
+        previous = rectangle
+        time.sleep(0.3)
+    left, top, right, bottom = rectangle
+    check(0 <= left and right <= width and 0 <= top and bottom <= height,
+          "the window spans (%d, %d)-(%d, %d) on a %dx%d screen"
+          % (left, top, right, bottom, width, height))
+
+
+@scenario
+def janela_na_tela(ctx):
+    """The window opens wholly on the screen, whatever the screen's size."""
+    with janela.Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+        expect_on_screen(game)
+        game.wait_screen("inicial.jpg")
+
+
+@scenario
+def janela_na_tela_com_openbox(ctx):
+    """The same under a real window manager, which honours where the game asks
+    for its window to go."""
+    with area_de_trabalho.Openbox():
+        with janela.Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+            expect_on_screen(game)
+
+
+if __name__ == "__main__":
+    sys.exit(cenarios.main())

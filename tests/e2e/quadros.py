@@ -1,0 +1,119 @@
+"""Reading the frames that the preloaded 60 Hz display logged.
+
+Each frame line holds when the program asked for the swap, the refresh it
+was shown at (both ns of CLOCK_MONOTONIC) and, when a row was asked for, that
+row of the frame. A card dragged along that row is found there by where the
+row stops looking like the table's background, so the log tells which pointer
+move each frame shows, and when.
+"""
+
+import os
+import time
+
+CARD_WIDTH = 70
+# A card is drawn with its centre at the pointer.
+CARD_HALF = CARD_WIDTH // 2
+# Sum over the channels of a pixel's difference from the background beyond
+# which it belongs to something drawn over it. The decoders of the game and of
+# Pillow differ by a few units; a card against the table by a hundred or more.
+DRAWN = 48
+
+
+class Frame:
+    def __init__(self, called, shown, row):
+        self.called = called
+        self.shown = shown
+        self.row = row
+
+
+def read_frames(path):
+    """The frames logged so far (none while the log does not exist yet)."""
+    if not os.path.exists(path):
+        return []
+    frames = []
+    with open(path) as f:
+        for line in f:
+            parts = line.split()
+            # A line still being written has no end of line yet.
+            if len(parts) < 2 or not line.endswith("\n"):
+                continue
+            frames.append(Frame(int(parts[0]), int(parts[1]),
+                                bytes.fromhex(parts[2]) if len(parts) > 2 else b""))
+    return frames
+
+
+def read_moves(path, origin):
+    """The pointer helper's log: (send time, x, y), in window pixels."""
+    moves = []
+    with open(path) as f:
+        for line in f:
+            t, x, y = (int(v) for v in line.split())
+            moves.append((t, x - origin[0], y - origin[1]))
+    return moves
+
+
+def background_row(picture, y):
+    """The row y of the table's background picture (RGB) as bytes."""
+    return picture.convert("RGB").crop((0, y, picture.size[0], y + 1)).tobytes()
+
+
+def card_x(row, background):
+    """Where the one card drawn across the row has its centre, or None when the
+    row shows no whole card."""
+    drawn = [x for x in range(min(len(row), len(background)) // 3)
+             if sum(abs(row[3 * x + c] - background[3 * x + c]) for c in range(3)) > DRAWN]
+    if not drawn or drawn[-1] - drawn[0] + 1 != CARD_WIDTH:
+        return None
+    return drawn[0] + CARD_HALF
+
+
+def shown_moves(frames, moves, background, window=None):
+    """For each frame, the index of the last move it shows (-1: none yet).
+
+    A frame can only show moves sent before it was asked for, and the moves
+    are shown in the order they were sent. A stream that passes a place twice
+    must leave more than `window` moves between the two passes, so that one
+    frame's card matches one move.
+    """
+    shown = []
+    last = -1
+    for frame in frames:
+        x = card_x(frame.row, background)
+        end = len(moves) if window is None else min(len(moves), max(last, 0) + window)
+        for k in range(max(last, 0), end):
+            if moves[k][0] > frame.called:
+                break
+            if moves[k][1] == x:
+                last = k
+                break
+        shown.append(last)
+    return shown
+
+
+def lags(frames, moves, background, window=None):
+    """For each move, ns from its sending to the first frame shown that shows
+    it or a later one; None for a move no frame shows."""
+    shown = shown_moves(frames, moves, background, window)
+    result = [None] * len(moves)
+    done = 0
+    for frame, last in zip(frames, shown):
+        while done <= last:
+            result[done] = frame.shown - moves[done][0]
+            done += 1
+    return result
+
+
+def wait_quiet(path, quiet=0.5, timeout=60.0):
+    """Waits until no frame has been logged for `quiet` s, or the timeout;
+    returns the frames."""
+    deadline = time.monotonic() + timeout
+    count, since = -1, time.monotonic()
+    while True:
+        frames = read_frames(path)
+        if len(frames) != count:
+            count, since = len(frames), time.monotonic()
+        elif time.monotonic() - since >= quiet:
+            return frames
+        if time.monotonic() > deadline:
+            return frames
+        time.sleep(0.02)
