@@ -5,6 +5,7 @@
 #include "cards/mesa.hpp"
 #include "cards/pilha_crescente.hpp"
 #include "cards/pilha_decrescente.hpp"
+#include "game/fim_de_jogo.hpp"
 #include "game/painel_jogo.hpp"
 
 #include <SFML/Graphics.hpp>
@@ -108,9 +109,3 @@ public:
     static bool podeDesfazer;
     static int ultimaPilhaAtualizada;
 };
-
-bool VerificaGanhou(mesa m, fila_monte monte);
-// Tries each card of the hand on the live piles and takes an accepted one
-// straight back, so the piles' own rules decide and nothing changes.
-bool VerificaGameOver(mesa m, pilha_crescente& c1, pilha_crescente& c2, pilha_decrescente& d1,
-                      pilha_decrescente& d2);
