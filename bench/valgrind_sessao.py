@@ -20,9 +20,10 @@ import xml.etree.ElementTree as ElementTree
 AQUI = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(AQUI, "..", "tests", "e2e"))
 
+import arranque  # noqa: E402
 import janela  # noqa: E402
 import regras  # noqa: E402
-from janela import Failure, Game  # noqa: E402
+from janela import Game  # noqa: E402
 
 FONTES = os.path.realpath(os.path.join(AQUI, ".."))
 PASTAS_DO_JOGO = ("cards", "game", "screens")
@@ -120,7 +121,7 @@ def main():
     parser.add_argument("--todos", action="store_true", help="print every remaining error")
     args = parser.parse_args()
 
-    deck = janela.deal(args.monte)
+    deck = arranque.deal(args.monte)
     xml = os.path.abspath(args.xml)
     comeco = time.monotonic()
     with JogoNoValgrind(xml, os.path.abspath(args.supressoes), args.jogo, args.imagens) as game:

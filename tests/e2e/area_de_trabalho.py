@@ -10,7 +10,7 @@ import subprocess
 import tempfile
 import time
 
-from janela import Failure, die_with_parent
+from arranque import Failure, die_with_parent
 
 
 class _X11:

@@ -15,6 +15,7 @@ import time
 import traceback
 
 import arquivos_ruins
+import arranque
 import janela
 import regras
 from janela import Failure, Game
@@ -452,7 +453,7 @@ def main():
     parser.add_argument("--ponteiro", help="the XTest pointer helper, for those that need it")
     parser.add_argument("scenario", choices=sorted(SCENARIOS))
     args = parser.parse_args()
-    janela.end_on_sigterm()
+    arranque.end_on_sigterm()
 
     ctx = Context()
     ctx.jogo = args.jogo
@@ -460,7 +461,7 @@ def main():
     ctx.capturas = args.capturas and os.path.join(args.capturas, args.scenario)
     ctx.tela = args.tela
     ctx.ponteiro = args.ponteiro
-    ctx.deck = janela.deal(args.monte)
+    ctx.deck = arranque.deal(args.monte)
     started = time.monotonic()
     try:
         SCENARIOS[args.scenario](ctx)

@@ -7,11 +7,9 @@ how the game is written: only what it shows and how it answers the mouse.
 """
 
 import ctypes
-import glob
 import io
 import os
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
@@ -21,11 +19,8 @@ from PIL import Image, ImageChops, ImageStat
 
 import regras
 import vestigios
+from arranque import FROZEN, Failure, command, die_with_parent, frozen_environment
 
-# The second the clock is frozen at; its deal must have a winning line that
-# regras.find_win finds. Another C runtime's rand() deals another game for the
-# same second, so a Windows build's tests name their own second.
-FROZEN = os.environ.get("TREVALIA_E2E_FROZEN", "2026-01-01 00:00:00")
 WIDTH, HEIGHT = 450, 600
 
 # The least pause after each pointer step, so that a scenario reads the screen
@@ -62,10 +57,6 @@ RESULT_LEAVE = (220, 550)
 # pixels (a mean near 0.01), while the closest two card faces, 6 and 8, differ
 # by a mean of 3.
 SAME = 1.0
-
-
-class Failure(AssertionError):
-    pass
 
 
 def slot_centre(slot):
@@ -194,84 +185,6 @@ def request_close(window):
         x11.XFlush(display)
     finally:
         x11.XCloseDisplay(display)
-
-
-def libfaketime():
-    found = sorted(glob.glob("/usr/lib/*/faketime/libfaketime.so.1"))
-    if not found:
-        raise Failure("libfaketime.so.1 not found (Debian package faketime)")
-    return found[0]
-
-
-def frozen_environment(folder, when=FROZEN):
-    """The environment that freezes time() at `when` inside the program itself.
-
-    libfaketime is preloaded straight into the program rather than through the
-    faketime wrapper, so the process started is the program itself. The library
-    keeps a semaphore and a shared-memory object named after the process id in
-    /dev/shm and removes them only at a normal exit: see vestigios.ended().
-    The monotonic clock stays real, so timeouts and frame timing are not frozen.
-    TREVALIA_E2E_PRELOAD names libraries to preload before it (a sanitizer
-    runtime, a display simulation), separated by colons. Sanitizer reports go
-    to files in `folder`, the program's working folder (see sanitizer_reports).
-    """
-    env = dict(os.environ)
-    extra = [p for p in env.get("TREVALIA_E2E_PRELOAD", "").split(":") if p]
-    env["LD_PRELOAD"] = ":".join(extra + [libfaketime()])
-    env["FAKETIME"] = when
-    env["DONT_FAKE_MONOTONIC"] = "1"
-    env.pop("FAKETIME_SHARED", None)
-    for name in ("ASAN_OPTIONS", "UBSAN_OPTIONS"):
-        env[name] = ":".join(filter(None, [env.get(name), "log_path=" + os.path.join(
-            folder, vestigios.SANITIZER_LOG)]))
-    return env
-
-
-def end_on_sigterm():
-    """A CTest timeout ends the driver with SIGTERM: unwind, so that the game is
-    ended and its folder removed on the way out."""
-    signal.signal(signal.SIGTERM, lambda number, frame: sys.exit(128 + number))
-
-
-def command(program):
-    """How a program is started: as it is, or through TREVALIA_E2E_LAUNCHER (Wine,
-    for a Windows build), which then runs under the frozen clock as well."""
-    launcher = os.environ.get("TREVALIA_E2E_LAUNCHER")
-    return ([launcher] if launcher else []) + [os.path.abspath(program)]
-
-
-def die_with_parent():
-    """Runs in the child before exec: it gets SIGKILL if this driver dies, so no
-    game outlives a test that was killed (a CTest timeout, say)."""
-    PR_SET_PDEATHSIG = 1
-    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGKILL)
-
-
-def deal(helper, when=FROZEN):
-    """The deck's order the game deals at that frozen second, from the game's own deck."""
-    folder = tempfile.mkdtemp(prefix="trevalia-monte-", dir=vestigios.temporary_folder())
-    try:
-        with subprocess.Popen(command(helper), env=frozen_environment(folder, when),
-                              cwd=folder, stdout=subprocess.PIPE,
-                              preexec_fn=die_with_parent) as process:
-            vestigios.started(process, helper)
-            try:
-                out = process.communicate(timeout=60)[0]
-            finally:
-                process.kill()
-                process.wait()
-                vestigios.ended(process)
-        reports = vestigios.sanitizer_reports(folder)
-    finally:
-        shutil.rmtree(folder, ignore_errors=True)
-    if reports or process.returncode != 0:
-        raise Failure("the deal helper ended with status %d:\n%s" % (process.returncode, reports))
-    lines = out.decode().split("\n")
-    deck = [int(v) for v in lines[0].split()]
-    hand = [int(v) for v in lines[1].split()]
-    if sorted(deck) != list(range(1, 100)) or hand != deck[:8]:
-        raise Failure("unexpected deal from the helper: %r / %r" % (deck, hand))
-    return deck
 
 
 class Game:

@@ -12,6 +12,7 @@ import argparse
 import os
 import sys
 
+import arranque
 import janela
 import regras
 
@@ -39,7 +40,7 @@ def main():
     parser.add_argument("--saida", required=True, help="where to save the screenshot")
     args = parser.parse_args()
 
-    deck = janela.deal(args.monte)
+    deck = arranque.deal(args.monte)
     plays = showcase_plays(regras.Table(deck))
     with janela.Game(args.jogo, args.imagens) as game:
         game.start_playing()

@@ -7,7 +7,6 @@ the README and the licences; the program a GUI program (Windows opens no
 console for it) that needs no DLL beyond those every Windows has.
 """
 
-import os
 import subprocess
 import sys
 import tempfile
