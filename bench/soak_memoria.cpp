@@ -69,7 +69,6 @@ public:
 
     // One event as the play pass handles it, then the frame.
     void tratar(const sf::Event& evento) {
-        Jogo::verificar_reposicao(m, monte);
         Jogo::tratar_evento(evento, m, c1, c2, d1, d2, monte, ok);
         Jogo::desenhar_quadro(m, monte);
     }

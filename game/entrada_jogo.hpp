@@ -1,15 +1,17 @@
 #pragma once
 
-#include "cards/fila_monte.hpp"
 #include "cards/mesa.hpp"
 #include "cards/pilha_crescente.hpp"
 #include "cards/pilha_decrescente.hpp"
+#include "game/painel_jogo.hpp"
 
 #include <SFML/Graphics.hpp>
+#include <string>
 
 // The play pass's answer to the player: picking up a hand card, dragging it,
-// dropping it on a pile, the three buttons and the Escape key. It works on the
-// game's drag and undo state, kept in `Jogo`.
+// dropping it on a pile, and which of the buttons or keys asks the game for
+// more. It only says what an event meant; the game acts on the requests (undo,
+// menu, play again, close), so nothing here reaches back into it.
 //
 // Every press and release is judged at the point its own event carries. A
 // busy or slow display can leave events queued for a while, and by the time
@@ -18,22 +20,46 @@ class entrada_jogo {
 public:
     entrada_jogo() = delete;
 
-    // One play event. The game objects come in the game's usual order: the
-    // hand, the ascending piles c1 and c2, the descending piles d1 and d2, the
-    // deck, and the deal's success flag.
-    static void tratar(const sf::Event& evento, mesa* m, pilha_crescente* c1, pilha_crescente* c2,
-                       pilha_decrescente* d1, pilha_decrescente* d2, fila_monte& monte, bool& ok);
+    // The table in play: the hand, the ascending piles c1 and c2, the
+    // descending piles d1 and d2, the game's drag and undo state, and the
+    // panel whose buttons are hit.
+    struct partida {
+        mesa* m;
+        pilha_crescente* c1;
+        pilha_crescente* c2;
+        pilha_decrescente* d1;
+        pilha_decrescente* d2;
+        // A hand card is being dragged, from slot i (8 after a press that
+        // picked up nothing).
+        bool& selecionado;
+        int& i;
+        // The last card played may be taken back, from pile 1 c1 ... 4 d2.
+        bool& podeDesfazer;
+        int& ultimaPilhaAtualizada;
+        const painel_jogo& painel;
+        sf::RenderWindow& janela;
+    };
 
-    // Ends a drag in progress with the card back in its slot; nothing is played.
-    static void cancelar_arrasto(mesa* m);
+    enum class Pedido { Nenhum, Desfazer, Menu, JogarNovamente, Fechar };
+
+    struct resposta {
+        // What the table shows changed: a card moved, dropped or sent home.
+        bool mudou;
+        // What the game is asked to do next.
+        Pedido pedido;
+    };
+
+    static resposta tratar(const sf::Event& evento, partida& p);
+
+    // Ends a drag in progress with the card back in its slot; nothing is
+    // played. True if a card was in the air.
+    static bool cancelar_arrasto(partida& p);
+
+    // The picture of a pile with that card on top.
+    static std::string figura_pilha(int valor);
 
 private:
-    static void pressionar(sf::Vector2f ponto, mesa* m, pilha_crescente* c1, pilha_crescente* c2,
-                           pilha_decrescente* d1, pilha_decrescente* d2, fila_monte& monte,
-                           bool& ok);
-    static void soltar(sf::Vector2f ponto, mesa* m, pilha_crescente* c1, pilha_crescente* c2,
-                       pilha_decrescente* d1, pilha_decrescente* d2);
-    static void arrastar(sf::Vector2f ponto, mesa* m);
-    static void abrir_menu(mesa* m);
-    static bool arrastando();
+    static Pedido pressionar(sf::Vector2f ponto, partida& p);
+    static void soltar(sf::Vector2f ponto, partida& p);
+    static bool arrastando(const partida& p);
 };

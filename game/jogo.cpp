@@ -1,6 +1,7 @@
 #include "game/jogo.hpp"
 
 #include "game/entrada_jogo.hpp"
+#include "game/espera_janela.hpp"
 #include "screens/ganhou.hpp"
 #include "screens/instrucoes.hpp"
 #include "screens/menu.hpp"
@@ -29,10 +30,6 @@ const char* const fundo_crescente = "imagens/fundo0.jpg";
 const char* const fundo_decrescente = "imagens/fundo100.jpg";
 
 } // namespace
-
-std::string Jogo::figura_pilha(int valor) {
-    return "imagens/cartaroxa" + std::to_string(valor) + ".jpg";
-}
 
 void Jogo::CriandoTudo() {
     // The hand outlives the state loop; its card sprites belong to the
@@ -245,34 +242,46 @@ void Jogo::JogarNovamente(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pil
 void Jogo::passo_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
                       pilha_decrescente* d2, fila_monte& monte, bool& ok) {
     sf::Event evento;
-    // A window that is gone sends nothing more: leave rather than wait for ever.
-    if (!janela.waitEvent(evento)) {
+    bool mudou = false;
+    switch (espera_janela::esperar(janela, evento)) {
+    case espera_janela::Sinal::Fechada:
+        // A window that is gone sends nothing more: leave rather than wait.
         estado_jogo = Saindo;
         return;
+    case espera_janela::Sinal::Repintar:
+        mudou = true;
+        break;
+    case espera_janela::Sinal::Evento:
+        // One frame for the whole batch: a display that waits for the screen's
+        // refresh on every frame would otherwise fall further behind the mouse
+        // with every event it sends.
+        do {
+            mudou = tratar_evento(evento, m, c1, c2, d1, d2, monte, ok) || mudou;
+        } while (janela.pollEvent(evento));
+        break;
     }
-    // One frame for the whole batch: a display that waits for the screen's
-    // refresh on every frame would otherwise fall further behind the mouse
-    // with every event it sends.
-    do {
-        verificar_reposicao(m, monte);
-        tratar_evento(evento, m, c1, c2, d1, d2, monte, ok);
-    } while (janela.pollEvent(evento));
-    if (estado_jogo == Jogando) {
+    // A pointer that only wanders over the table changes nothing: the same
+    // picture is not drawn again.
+    if (mudou && estado_jogo == Jogando) {
         desenhar_quadro(m, monte);
     }
 }
 
-void Jogo::verificar_reposicao(mesa* m, fila_monte& monte) {
+bool Jogo::verificar_reposicao(mesa* m, fila_monte& monte) {
     if (monte.get_NroElementos() <= 0) {
-        return;
+        return false;
     }
+    const bool desfazer_antes = podeDesfazer;
     if (m->get_NroElementos() == 6) {
         bool ok = false;
         m->NovaDistribuicao(monte, ok);
         podeDesfazer = false;
-    } else if (m->get_NroElementos() == 8) {
+        return true;
+    }
+    if (m->get_NroElementos() == 8) {
         podeDesfazer = false;
     }
+    return desfazer_antes != podeDesfazer;
 }
 
 void Jogo::desenhar_quadro(mesa* m, fila_monte& monte) {
@@ -285,10 +294,41 @@ void Jogo::desenhar_quadro(mesa* m, fila_monte& monte) {
     janela.display();
 }
 
-void Jogo::tratar_evento(const sf::Event& evento, mesa* m, pilha_crescente* c1, pilha_crescente* c2,
+bool Jogo::tratar_evento(const sf::Event& evento, mesa* m, pilha_crescente* c1, pilha_crescente* c2,
                          pilha_decrescente* d1, pilha_decrescente* d2, fila_monte& monte,
                          bool& ok) {
-    entrada_jogo::tratar(evento, m, c1, c2, d1, d2, monte, ok);
+    bool mudou = verificar_reposicao(m, monte);
+    entrada_jogo::partida partida{
+        m, c1, c2, d1, d2, selecionado, i, podeDesfazer, ultimaPilhaAtualizada, painel, janela};
+    const entrada_jogo::resposta resposta = entrada_jogo::tratar(evento, partida);
+    mudou = resposta.mudou || mudou;
+    switch (resposta.pedido) {
+    case entrada_jogo::Pedido::Nenhum:
+        break;
+    case entrada_jogo::Pedido::Fechar:
+        estado_jogo = Saindo;
+        break;
+    case entrada_jogo::Pedido::Desfazer:
+        Desfazer(m, c1, c2, d1, d2, ok);
+        mudou = true;
+        break;
+    case entrada_jogo::Pedido::Menu:
+        // The menu covers the table, which is drawn again if play goes on.
+        mostrar_menu();
+        mudou = true;
+        break;
+    case entrada_jogo::Pedido::JogarNovamente:
+        JogarNovamente(m, c1, c2, d1, d2, monte, ok);
+        mudou = true;
+        break;
+    }
+    if (evento.type == sf::Event::MouseButtonReleased) {
+        // The refill that a second play from a full hand makes due comes now,
+        // so the end-of-game test sees the cards about to be dealt.
+        mudou = verificar_reposicao(m, monte) || mudou;
+        verificar_fim(m, c1, c2, d1, d2, monte);
+    }
+    return mudou;
 }
 
 void Jogo::verificar_fim(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
@@ -347,7 +387,7 @@ void Jogo::Desfazer(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_dec
     if (pilha->Vazia()) {
         pilha->carregar(fundo);
     } else {
-        pilha->carregar(figura_pilha(pilha->get_elemento_topo()));
+        pilha->carregar(entrada_jogo::figura_pilha(pilha->get_elemento_topo()));
     }
     m->insereMesa(valor, ok);
 }

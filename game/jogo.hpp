@@ -74,16 +74,18 @@ public:
                             pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2);
 
     // One play pass: sleeps until an event arrives, handles it and every event
-    // already queued, then draws the table as they left it.
+    // already queued, then draws the table as they left it if that changed
+    // what it shows. A window that must be painted again gets the table too.
     static void passo_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
                            pilha_decrescente* d2, fila_monte& monte, bool& ok);
-    // The handling of one play event (see entrada_jogo).
-    static void tratar_evento(const sf::Event& evento, mesa* m, pilha_crescente* c1,
+    // The handling of one play event (see entrada_jogo), after the refill it
+    // may find due; true when the table's picture changed.
+    static bool tratar_evento(const sf::Event& evento, mesa* m, pilha_crescente* c1,
                               pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2,
                               fila_monte& monte, bool& ok);
     // Refills a hand of six while the deck lasts; a full or refilled hand ends
-    // the chance to undo.
-    static void verificar_reposicao(mesa* m, fila_monte& monte);
+    // the chance to undo. True when the table's picture changed.
+    static bool verificar_reposicao(mesa* m, fila_monte& monte);
     // Switches to the won or the lost screen when the game is over.
     static void verificar_fim(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
                               pilha_decrescente* d1, pilha_decrescente* d2, fila_monte& monte);
@@ -91,8 +93,6 @@ public:
     static void desenhar_quadro(mesa* m, fila_monte& monte);
     // The top-left corner that centres a window of that size on the screen.
     static sf::Vector2i posicao_centrada(const sf::VideoMode& tela, sf::Vector2u tamanho);
-    // The picture of a pile with that card on top.
-    static std::string figura_pilha(int valor);
 
     static sf::RenderWindow janela;
     static gerenciador_cartas _gerenciador_cartas;

@@ -8,7 +8,8 @@ int Ganhou::Mostrar(sf::RenderWindow& janela) {
     itens.push_back(tela_comum::item<item_ganhou>(120, 520, 320, 580, 1)); // leave
 
     // Without the picture the buttons still answer where they would be.
-    tela_comum::mostrar_figura(janela, "imagens/ganhou2.jpg");
+    figura.carregar("imagens/ganhou2.jpg");
+    figura.mostrar(janela);
     return obter_resposta_ganhou(janela);
 }
 
@@ -17,5 +18,5 @@ int Ganhou::clique(int x, int y) {
 }
 
 int Ganhou::obter_resposta_ganhou(sf::RenderWindow& janela) {
-    return tela_comum::esperar_resposta(janela, itens, 1);
+    return tela_comum::esperar_resposta(janela, figura, itens, 1);
 }

@@ -45,7 +45,8 @@ int Instrucoes::Mostrar(sf::RenderWindow& janela) {
     itens.push_back(tela_comum::item<Item_Instrucoes>(280, 440, 384, 500, 4)); // next
     itens.push_back(tela_comum::item<Item_Instrucoes>(50, 440, 170, 500, 5));  // previous
 
-    tela_comum::mostrar_figura(janela, "imagens/instrucoes.jpg", &sprite_pagina);
+    figura.carregar("imagens/instrucoes.jpg", &sprite_pagina);
+    figura.mostrar(janela);
     return obter_resposta_instrucao(janela);
 }
 
@@ -55,5 +56,5 @@ int Instrucoes::clique(int x, int y) {
 
 int Instrucoes::obter_resposta_instrucao(sf::RenderWindow& janela) {
     // A close request has no button: it leaves the program.
-    return tela_comum::esperar_resposta(janela, itens, 3);
+    return tela_comum::esperar_resposta(janela, figura, itens, 3);
 }

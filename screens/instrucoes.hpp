@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screens/figura_tela.hpp"
+
 #include <SFML/Graphics.hpp>
 #include <list>
 
@@ -31,6 +33,8 @@ public:
     int obter_resposta_instrucao(sf::RenderWindow& janela);
 
     std::list<Item_Instrucoes> itens;
+    // The picture shown, kept while the screen waits.
+    figura_tela figura;
     // The page keeps its picture between showings: a page whose file is missing
     // shows the one before it.
     sf::Sprite sprite_pagina;

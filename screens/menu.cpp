@@ -9,7 +9,8 @@ int Menu::Mostrar(sf::RenderWindow& janela) {
 
     // Opened from a game, the menu lies over the table. Without the picture the
     // buttons still answer where they would be.
-    tela_comum::mostrar_figura(janela, "imagens/menu.jpg");
+    figura.carregar("imagens/menu.jpg");
+    figura.mostrar(janela);
     return obter_resposta_menu(janela);
 }
 
@@ -19,5 +20,5 @@ int Menu::clique(int x, int y) {
 
 int Menu::obter_resposta_menu(sf::RenderWindow& janela) {
     // A close request leaves, like the leave button.
-    return tela_comum::esperar_resposta(janela, itens, 1);
+    return tela_comum::esperar_resposta(janela, figura, itens, 1);
 }

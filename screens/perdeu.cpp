@@ -8,7 +8,8 @@ int Perdeu::Mostrar(sf::RenderWindow& janela) {
     itens.push_back(tela_comum::item<item_perdeu>(120, 520, 320, 580, 1)); // leave
 
     // Without the picture the buttons still answer where they would be.
-    tela_comum::mostrar_figura(janela, "imagens/perdeu2.jpg");
+    figura.carregar("imagens/perdeu2.jpg");
+    figura.mostrar(janela);
     return obter_resposta_perdeu(janela);
 }
 
@@ -17,5 +18,5 @@ int Perdeu::clique(int x, int y) {
 }
 
 int Perdeu::obter_resposta_perdeu(sf::RenderWindow& janela) {
-    return tela_comum::esperar_resposta(janela, itens, 1);
+    return tela_comum::esperar_resposta(janela, figura, itens, 1);
 }

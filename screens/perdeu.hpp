@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screens/figura_tela.hpp"
+
 #include <SFML/Graphics.hpp>
 #include <list>
 
@@ -21,4 +23,6 @@ public:
     int obter_resposta_perdeu(sf::RenderWindow& janela);
 
     std::list<item_perdeu> itens;
+    // The picture shown, kept while the screen waits.
+    figura_tela figura;
 };

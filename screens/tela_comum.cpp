@@ -1,28 +1,25 @@
 #include "screens/tela_comum.hpp"
 
-tela_comum::fim_espera tela_comum::esperar_clique(sf::RenderWindow& janela) {
-    sf::Event evento;
-    while (janela.waitEvent(evento)) {
-        if (evento.type == sf::Event::MouseButtonPressed) {
-            return fim_espera{false, evento.mouseButton.x, evento.mouseButton.y};
-        }
-        if (evento.type == sf::Event::Closed) {
-            return fim_espera{true, 0, 0};
-        }
-    }
-    return fim_espera{true, 0, 0};
-}
+#include "game/espera_janela.hpp"
 
-bool tela_comum::mostrar_figura(sf::RenderWindow& janela, const std::string& caminho,
-                                const sf::Drawable* por_cima) {
-    sf::Texture textura;
-    const bool carregou = textura.loadFromFile(caminho, sf::IntRect());
-    sf::Sprite sprite;
-    sprite.setTexture(textura, false);
-    janela.draw(sprite);
-    if (por_cima != nullptr) {
-        janela.draw(*por_cima);
+tela_comum::fim_espera tela_comum::esperar_clique(sf::RenderWindow& janela,
+                                                  const figura_tela& figura) {
+    sf::Event evento;
+    for (;;) {
+        switch (espera_janela::esperar(janela, evento)) {
+        case espera_janela::Sinal::Fechada:
+            return fim_espera{true, 0, 0};
+        case espera_janela::Sinal::Repintar:
+            figura.mostrar(janela);
+            break;
+        case espera_janela::Sinal::Evento:
+            if (evento.type == sf::Event::MouseButtonPressed) {
+                return fim_espera{false, evento.mouseButton.x, evento.mouseButton.y};
+            }
+            if (evento.type == sf::Event::Closed) {
+                return fim_espera{true, 0, 0};
+            }
+            break;
+        }
     }
-    janela.display();
-    return carregou;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "screens/figura_tela.hpp"
+
 #include <SFML/Graphics.hpp>
-#include <string>
 
 // What every full-window screen does alike: wait for the press or close request
 // that ends it, and find the button a press fell in. The screens keep their own
@@ -18,26 +19,21 @@ public:
         int y;
     };
 
-    // Sleeps on the window's queue until a press of any mouse button (its window
-    // point is returned) or a close request; every other event is dropped. A
-    // window that is no longer open can never send a press, so its wait ends as
-    // a close request instead of blocking for ever.
-    static fim_espera esperar_clique(sf::RenderWindow& janela);
+    // Sleeps until a press of any mouse button (its window point is returned)
+    // or a close request; every other event is dropped, and the screen's
+    // picture is shown again whenever the window asks for it. A window that is
+    // no longer open can never send a press, so its wait ends as a close
+    // request instead of blocking for ever.
+    static fim_espera esperar_clique(sf::RenderWindow& janela, const figura_tela& figura);
 
     // The wait of a screen with buttons: a press gives the answer of the button
     // it fell in (0 for none), a close request gives `ao_fechar`.
     template <typename Lista>
-    static int esperar_resposta(sf::RenderWindow& janela, const Lista& itens, int ao_fechar) {
-        const fim_espera fim = esperar_clique(janela);
+    static int esperar_resposta(sf::RenderWindow& janela, const figura_tela& figura,
+                                const Lista& itens, int ao_fechar) {
+        const fim_espera fim = esperar_clique(janela, figura);
         return fim.fechou ? ao_fechar : clique(itens, fim.x, fim.y);
     }
-
-    // Draws the whole picture at the window's top-left corner, then `por_cima`
-    // if given, and shows the frame. The window is not cleared first. The
-    // picture is read afresh and let go once it is on screen; without it
-    // nothing is drawn beneath, and the result is false.
-    static bool mostrar_figura(sf::RenderWindow& janela, const std::string& caminho,
-                               const sf::Drawable* por_cima = nullptr);
 
     // The rectangles hold their right and bottom edges in `width` and `height`.
     // Every edge is outside, and the first item in the list wins.

@@ -3,16 +3,12 @@
 #include "screens/tela_comum.hpp"
 
 void Tela_Inicial::Mostrar(sf::RenderWindow& janela) {
-    sf::Texture textura;
     // Without its picture the start screen would be a blank wait, so it is
     // skipped and the menu comes at once.
-    if (!textura.loadFromFile("imagens/inicial.jpg", sf::IntRect())) {
+    if (!figura.carregar("imagens/inicial.jpg")) {
         return;
     }
-    sf::Sprite sprite;
-    sprite.setTexture(textura, false);
-    janela.draw(sprite);
-    janela.display();
+    figura.mostrar(janela);
     // A close request ends it like a press: the menu decides about leaving.
-    tela_comum::esperar_clique(janela);
+    tela_comum::esperar_clique(janela, figura);
 }

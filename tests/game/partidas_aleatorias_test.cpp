@@ -202,7 +202,6 @@ protected:
                                 Jogo::painel.sobre_jogar_novamente(
                                     sf::Vector2f(static_cast<float>(evento.mouseButton.x),
                                                  static_cast<float>(evento.mouseButton.y)));
-        Jogo::verificar_reposicao(m, monte);
         tratar(evento);
         return fiscal.conferir(evento, antes, da_de_novo);
     }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <SFML/Window.hpp>
+
+// The one place the game waits for the player: every screen's wait and the
+// play pass take their next event from here.
+//
+// SFML's own waitEvent wakes every 10 ms to look for events, a hundred times a
+// second while the player thinks. This wait sleeps in the kernel until the
+// window system has something for the window, and it also reports when the
+// window must be painted again (uncovered on a desktop without a compositor),
+// which SFML does not tell.
+class espera_janela {
+public:
+    espera_janela() = delete;
+
+    enum class Sinal {
+        Evento,   // `evento` holds the window's next event
+        Repintar, // the window lost part of its picture: draw the current one again
+        Fechada,  // the window is no longer open and will send nothing more
+    };
+
+    // Returns as soon as one of the three holds, and never for nothing.
+    static Sinal esperar(sf::Window& janela, sf::Event& evento);
+};

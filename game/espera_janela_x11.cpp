@@ -1,0 +1,106 @@
+#include "game/espera_janela.hpp"
+
+#include <GL/glx.h>
+#include <X11/Xlib.h>
+#include <poll.h>
+
+#include <cerrno>
+
+namespace {
+
+// SFML 2.5 never selects Expose events on its window, so a window that covered
+// ours and went away would leave its picture there on a desktop without a
+// compositor. A connection of our own asks for them: X lets any client select
+// exposures on any window.
+class vigia_exposicao {
+public:
+    ~vigia_exposicao() {
+        if (conexao != nullptr) {
+            XCloseDisplay(conexao);
+        }
+    }
+
+    // Watches that window from now on; false when there is no display to ask.
+    bool vigiar(Window janela) {
+        if (conexao == nullptr) {
+            conexao = XOpenDisplay(nullptr);
+            if (conexao == nullptr) {
+                return false;
+            }
+        }
+        if (janela != vigiada) {
+            vigiada = janela;
+            XSelectInput(conexao, janela, ExposureMask);
+            XFlush(conexao);
+        }
+        return true;
+    }
+
+    // Takes every event that has come; true when a burst of exposures has
+    // ended (its last event counts 0 more to come).
+    bool exposta() {
+        bool repintar = false;
+        while (XPending(conexao) > 0) {
+            XEvent evento;
+            XNextEvent(conexao, &evento);
+            if (evento.type == Expose && evento.xexpose.window == vigiada &&
+                evento.xexpose.count == 0) {
+                repintar = true;
+            }
+        }
+        return repintar;
+    }
+
+    int descritor() const { return ConnectionNumber(conexao); }
+
+private:
+    Display* conexao = nullptr;
+    Window vigiada = 0;
+};
+
+vigia_exposicao vigia;
+
+// SFML shares one display connection between its windows and their OpenGL
+// contexts, and with the window's context current GLX hands it out.
+Display* conexao_da_janela(sf::Window& janela) {
+    janela.setActive(true);
+    return glXGetCurrentDisplay();
+}
+
+void dormir_ate_chegar(Display* janela, bool com_vigia) {
+    pollfd fontes[2] = {{ConnectionNumber(janela), POLLIN, 0}, {-1, POLLIN, 0}};
+    if (com_vigia) {
+        fontes[1].fd = vigia.descritor();
+    }
+    // ppoll rather than poll: Xlib's waits for a reply use poll, so the end-to-end
+    // tests can tell from the system call alone that the game is waiting here,
+    // with everything sent to it handled.
+    while (ppoll(fontes, 2, nullptr, nullptr) < 0 && errno == EINTR) {
+    }
+}
+
+} // namespace
+
+espera_janela::Sinal espera_janela::esperar(sf::Window& janela, sf::Event& evento) {
+    while (janela.isOpen()) {
+        // Asked first: making the context current could itself read events
+        // into Xlib's queue.
+        Display* conexao = conexao_da_janela(janela);
+        if (janela.pollEvent(evento)) {
+            return Sinal::Evento;
+        }
+        const bool com_vigia = vigia.vigiar(janela.getSystemHandle());
+        if (com_vigia && vigia.exposta()) {
+            return Sinal::Repintar;
+        }
+        if (conexao == nullptr) {
+            // No context to ask: SFML's own wait still ends, if less thriftily.
+            return janela.waitEvent(evento) ? Sinal::Evento : Sinal::Fechada;
+        }
+        // Nothing may read the window's connection between the empty pollEvent
+        // and this sleep: an event read into Xlib's queue meanwhile would wait
+        // there unseen until something else came.
+        dormir_ate_chegar(conexao, com_vigia);
+    }
+    return Sinal::Fechada;
+}

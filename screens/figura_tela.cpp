@@ -1,0 +1,20 @@
+#include "screens/figura_tela.hpp"
+
+bool figura_tela::carregar(const std::string& caminho, const sf::Drawable* sobre) {
+    // A failed load must show nothing rather than the picture read before it,
+    // and a fresh sprite takes the whole of the new picture.
+    textura = sf::Texture();
+    sprite = sf::Sprite();
+    const bool carregou = textura.loadFromFile(caminho, sf::IntRect());
+    sprite.setTexture(textura, false);
+    por_cima = sobre;
+    return carregou;
+}
+
+void figura_tela::mostrar(sf::RenderWindow& janela) const {
+    janela.draw(sprite);
+    if (por_cima != nullptr) {
+        janela.draw(*por_cima);
+    }
+    janela.display();
+}

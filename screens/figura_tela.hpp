@@ -1,0 +1,24 @@
+#pragma once
+
+#include <SFML/Graphics.hpp>
+#include <string>
+
+// The picture a full-window screen shows, read when the screen is shown and
+// kept while it waits, so that the window can be painted again (uncovered by
+// another window, say) without reading the file a second time.
+class figura_tela {
+public:
+    // Reads the picture afresh, to be drawn at the window's top-left corner
+    // with `por_cima` (if any) over it. Without the picture the result is false
+    // and nothing is drawn beneath.
+    bool carregar(const std::string& caminho, const sf::Drawable* por_cima = nullptr);
+
+    // Draws it over whatever the window holds (the window is not cleared first)
+    // and shows the frame.
+    void mostrar(sf::RenderWindow& janela) const;
+
+private:
+    sf::Texture textura;
+    sf::Sprite sprite;
+    const sf::Drawable* por_cima = nullptr;
+};
