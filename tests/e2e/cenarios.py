@@ -70,7 +70,6 @@ def inicio_menu_jogo(ctx):
             game.key(key)
         game.release()
         game.move(*janela.QUIET[1])
-        time.sleep(0.3)
         check(game.screen_complaint(game.shot(), "inicial.jpg") is None,
               "the start screen ended without a mouse press")
         # Any button ends it: here the right one.

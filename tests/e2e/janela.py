@@ -17,16 +17,25 @@ import time
 
 from PIL import Image, ImageChops, ImageStat
 
+import area_de_trabalho
 import regras
 import vestigios
 from arranque import FROZEN, Failure, command, die_with_parent, frozen_environment
 
 WIDTH, HEIGHT = 450, 600
 
-# The least pause after each pointer step, so that a scenario reads the screen
-# only once the game has handled what it was sent: after the pause the driver
-# also waits until the game is idle again (see Game.settle).
-STEP = float(os.environ.get("TREVALIA_E2E_STEP", "0.03"))
+# How the driver tells that the game waits for the player with everything sent
+# to it handled (see Game.settle), from /proc/<pid>/syscall of its main thread:
+# - the game's own wait for the window system sleeps in ppoll (x86-64 Linux
+#   system call 271), which nothing else in it uses: Xlib waits for its replies
+#   in poll;
+# - under Wine every wait of a thread ends in a read of 16 bytes (Wine's
+#   wake-up message) from a pipe of its own. Wine's server passes X's events
+#   on to the game in its own time, so there the driver also leaves it a pause
+#   and asks for the wait to be seen twice.
+GAME_WAIT = "271"
+WINE_WAIT = ("0", 16)
+WINE_PAUSE = float(os.environ.get("TREVALIA_E2E_STEP", "0.03"))
 
 # Places on the table, in window pixels.
 PILE_AT = {regras.C1: (304, 64), regras.C2: (100, 64), regras.D1: (304, 228), regras.D2: (100, 228)}
@@ -195,9 +204,9 @@ class Game:
     """
 
     # Seconds for the window to appear, and at most for the game to handle
-    # one pointer step.
+    # one pointer step (generous: a sanitized game on a busy machine is slow).
     START_LIMIT = 20.0
-    SETTLE_LIMIT = 1.0
+    SETTLE_LIMIT = 10.0
 
     def __init__(self, program, pictures_folder, pictures="copy", when=FROZEN, shots=None):
         self.program = program
@@ -208,6 +217,7 @@ class Game:
         self.process = None
         self.window = None
         self.log = None
+        self.x11 = None
         try:
             self._start(pictures_folder, pictures, when)
         except BaseException:
@@ -233,15 +243,39 @@ class Game:
             preexec_fn=die_with_parent)
         vestigios.started(self.process, self.program)
         self.game_pid = self.process.pid
+        self.under_wine = bool(os.environ.get("TREVALIA_E2E_LAUNCHER"))
+        self.x11 = area_de_trabalho.X11()
         self.window = self._find_window()
-        self._find_place()
+        self._wait_placed()
 
     def _find_place(self):
-        geometry = dict(line.split("=", 1) for line in
-                        xdotool("getwindowgeometry", "--shell", self.window).split())
-        self.x, self.y = int(geometry["X"]), int(geometry["Y"])
-        if (int(geometry["WIDTH"]), int(geometry["HEIGHT"])) != (WIDTH, HEIGHT):
-            raise Failure("window is %sx%s, not 450x600" % (geometry["WIDTH"], geometry["HEIGHT"]))
+        left, top, right, bottom = self.x11.rectangle(self.window)
+        self.x, self.y = left, top
+        if (right - left, bottom - top) != (WIDTH, HEIGHT):
+            raise Failure("window is %dx%d, not 450x600" % (right - left, bottom - top))
+
+    def _wait_placed(self):
+        """Until the window has found its place. The game shows its window, hides
+        it while it moves it to the centre of the screen and shows it again: a
+        step sent before then lands where the window no longer is, or nowhere.
+        Placed is viewable, with the game waiting for the player, at the same
+        place on two looks a moment apart."""
+        deadline = time.monotonic() + self.START_LIMIT
+        seen = None
+        while True:
+            if self.process.poll() is not None:
+                raise Failure("the game ended at start-up with status %s:\n%s"
+                              % (self.process.returncode, self.output()))
+            place = None
+            if self.x11.viewable(self.window) and self._waiting():
+                self._find_place()
+                place = (self.x, self.y)
+                if place == seen:
+                    return
+            if time.monotonic() > deadline:
+                raise Failure("the window did not settle within %.0f s" % self.START_LIMIT)
+            seen = place
+            time.sleep(0.1)
 
     def command(self):
         """How the game is started; a subclass may run it under a tool."""
@@ -282,8 +316,8 @@ class Game:
         if status != 0:
             raise Failure("the game ended with status %d:\n%s" % (status, self.output()))
 
-    def expect_running(self, settle=0.3):
-        time.sleep(settle)
+    def expect_running(self):
+        self.settle()
         if not self.running():
             raise Failure("the game ended (status %s) but should still be running:\n%s"
                           % (self.process.returncode, self.output()))
@@ -309,6 +343,9 @@ class Game:
                 complaint = "sanitizer report:\n" + reports
         if self.log is not None:
             self.log.close()
+        if self.x11 is not None:
+            self.x11.close()
+            self.x11 = None
         shutil.rmtree(self.folder, ignore_errors=True)
         return complaint
 
@@ -344,24 +381,37 @@ class Game:
     # The pointer, the keyboard and the close button.
 
     def settle(self):
-        """Leaves the game time to handle what was just sent.
+        """Until the game has handled everything sent to it so far, or has ended.
 
-        A short pause for the X server to deliver it, then until the game's
-        main thread is seen waiting for events again (twice in a row).
+        A round trip to the X server first: it has then handled the steps the
+        helpers sent and passed their events on to the game. Then until the
+        game's main thread is seen in its wait for the player again.
         """
-        time.sleep(STEP)
+        self.x11.sync()
+        looks = 1
+        if self.under_wine:
+            time.sleep(WINE_PAUSE)
+            looks = 2
         deadline = time.monotonic() + self.SETTLE_LIMIT
         idle = 0
-        while idle < 2 and time.monotonic() < deadline:
+        while idle < looks and time.monotonic() < deadline:
             idle = idle + 1 if self._waiting() else 0
-            time.sleep(0.005)
+            if idle < looks:
+                time.sleep(0.005)
 
     def _waiting(self):
-        try:
-            with open("/proc/%d/stat" % self.game_pid) as f:
-                return f.read().rsplit(")", 1)[1].split()[0] != "R"
-        except OSError:
+        """Whether the game's main thread sleeps in its wait for the player (or
+        the game has ended): see GAME_WAIT."""
+        if self.process.poll() is not None:
             return True
+        try:
+            with open("/proc/%d/syscall" % self.game_pid) as f:
+                call = f.read().split()
+        except OSError:
+            return not self.running()
+        if self.under_wine:
+            return len(call) > 3 and (call[0], int(call[3], 16)) == WINE_WAIT
+        return call[0] == GAME_WAIT
 
     def move(self, x, y, settle=True):
         xdotool("mousemove", "--window", self.window, x, y)
