@@ -16,7 +16,7 @@ ifeq ($(CI),true)
 CMAKE_ARGS += -DTREVALIA_WERROR=ON
 endif
 
-.PHONY: all build deps run test test-sanitize screenshot bench-lag bench-soak valgrind windows test-windows clean
+.PHONY: all build deps run test test-sanitize test-load screenshot bench-lag bench-soak valgrind windows test-windows clean
 
 all: build
 
@@ -45,6 +45,15 @@ test-sanitize:
 	cmake -S . -B $(BUILD_SAN) -DTREVALIA_SANITIZE=ON $(CMAKE_ARGS)
 	cmake --build $(BUILD_SAN) -j $(JOBS)
 	cd $(BUILD_SAN) && $(XVFB) ctest --output-on-failure -L 'unit|e2e'
+
+# The end-to-end scenarios again, beside two CPU-bound busy loops of our own
+# that the run starts and always ends: a scenario that waits for a time rather
+# than for what it can see fails here first.
+test-load:
+	$(MAKE) deps
+	$(MAKE) build
+	cd $(BUILD) && /usr/bin/python3 -B $(CURDIR)/tests/e2e/sob_carga.py \
+		$(XVFB) ctest --output-on-failure -L e2e
 
 # The README's screenshot, docs/screenshot.png: the real game under a virtual
 # display with the clock frozen, a few cards played.

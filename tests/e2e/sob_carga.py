@@ -1,0 +1,39 @@
+"""Runs a command beside two CPU-bound busy loops of our own, as on a busy
+machine, and returns its status:
+
+    /usr/bin/python3 tests/e2e/sob_carga.py COMMAND [ARGUMENT...]
+
+A scenario that passes alone and fails here waits for a time rather than for
+what it can see. The loops end with the command, also when it fails or this
+runner is interrupted, and are killed by the kernel if the runner itself is.
+"""
+
+import subprocess
+import sys
+
+from arranque import die_with_parent, end_on_sigterm
+
+LOOPS = 2
+
+
+def main():
+    if len(sys.argv) < 2:
+        print(__doc__, file=sys.stderr)
+        return 2
+    end_on_sigterm()
+    loops = []
+    try:
+        for _ in range(LOOPS):
+            loops.append(subprocess.Popen(["sh", "-c", "while :; do :; done"],
+                                          preexec_fn=die_with_parent))
+        return subprocess.call(sys.argv[1:])
+    except KeyboardInterrupt:
+        return 130
+    finally:
+        for loop in loops:
+            loop.kill()
+            loop.wait()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
