@@ -12,6 +12,7 @@ Run like cenarios.py, with the 60 Hz display library and the pointer helper:
 import contextlib
 import os
 import shutil
+import subprocess
 import sys
 import tempfile
 import time
@@ -21,6 +22,7 @@ import cenarios
 import janela
 import quadros
 import regras
+from arranque import die_with_parent
 from cenarios import check, first_play, playing, scenario
 from janela import Failure
 from ponteiro import Pointer
@@ -69,19 +71,20 @@ def pointer_on(ctx, game):
         pointer.run(pointer.release())
 
 
-def settled(game, seconds=0.3):
-    """A pause for the game to handle what was sent, however late it runs."""
-    time.sleep(seconds)
-    game.expect_running(settle=0)
-
-
 @scenario
 def arrasto_a_125hz(ctx):
-    """A card dragged for 2 s at a mouse's 125 moves a second is drawn where the
-    pointer stopped within 50 ms, with nothing more sent."""
+    """A pointer that wanders over the table for 2 s draws no frame; a card
+    dragged for 2 s at a mouse's 125 moves a second is drawn where the pointer
+    stopped within 50 ms, with nothing more sent."""
     with display_60hz(ctx) as frames_log:
         game, table = playing(ctx)
         with game, pointer_on(ctx, game) as pointer:
+            before = len(quadros.wait_quiet(frames_log))
+            pointer.run(pointer.move(janela.QUIET[0]),
+                        pointer.line(janela.QUIET[0], (430, 330), 250, 125))
+            game.settle()
+            hovered = len(quadros.read_frames(frames_log)) - before
+            check(hovered == 0, "2 s of moves without a button drew %d frames" % hovered)
             slot = 0
             start = janela.slot_centre(slot)
             moves_log = os.path.join(os.path.dirname(frames_log), "movimentos.txt")
@@ -145,7 +148,7 @@ def clique_na_mesa_e_jogar_novamente(ctx):
             quiet = janela.QUIET[0]
             pointer.run(pointer.move(quiet), pointer.press(), pointer.release(),
                         pointer.line(quiet, again, 10, 1000))
-            settled(game)
+            game.expect_running()
             game.shot()
             complaint = game.table_complaint(table, undo=True)
             check(complaint is None, "the game in progress was not kept: %s" % complaint)
@@ -173,6 +176,85 @@ def escape_durante_arrasto(ctx):
             game.wait_table(table, undo=False, what="the card home, no card played")
             check(janela.difference(game.count_region(), count) < janela.SAME,
                   "the count changed although no card was played")
+
+
+def expect_asleep(game, where, seconds=3.0):
+    """The game's main thread, once it waits, sleeps through the seconds given
+    (one wake-up allowed for whatever the desktop may send)."""
+    game.settle()
+    before = wake_ups(game)
+    time.sleep(seconds)  # the span measured: nothing is sent meanwhile
+    woke = wake_ups(game) - before
+    check(woke <= 1, "waiting on %s, the game woke %d times in %.0f s" % (where, woke, seconds))
+
+
+def wake_ups(game):
+    with open("/proc/%d/status" % game.game_pid) as f:
+        return next(int(line.split()[1]) for line in f
+                    if line.startswith("voluntary_ctxt_switches"))
+
+
+@scenario
+def espera_sem_custo(ctx):
+    """Waiting for the player costs nothing: on the start screen, the menu and
+    the table the game sleeps until the player acts."""
+    with janela.Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+        game.wait_screen("inicial.jpg")
+        expect_asleep(game, "the start screen")
+        game.click(*janela.MENU_PLAY)
+        game.wait_screen("menu.jpg")
+        expect_asleep(game, "the menu")
+        game.click(*janela.MENU_PLAY)
+        game.wait_table(cenarios.new_table(ctx), undo=False, what="the opening deal")
+        expect_asleep(game, "the table")
+
+
+def expect_repainted(game, what):
+    """Another window covers the game's and goes away, with the pointer away
+    from both and nothing sent to the game: within a second the window shows
+    again what it showed before."""
+    janela.xdotool("mousemove", 0, 0)
+    before = game.shot()
+    margin = 50
+    geometry = "%dx%d+%d+%d" % (janela.WIDTH + 2 * margin, janela.HEIGHT + 2 * margin,
+                                game.x - margin, game.y - margin)
+    cover = subprocess.Popen(["xmessage", "-geometry", geometry, "-buttons", "", what],
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                             preexec_fn=die_with_parent)
+    try:
+        game.wait_for("a window over " + what, lambda shot: None if janela.difference(
+            shot, before) > janela.SAME else "nothing covers it")
+    finally:
+        cover.terminate()
+        cover.wait(10)
+    game.wait_for(what + " uncovered", lambda shot: None if janela.difference(
+        shot, before) < janela.SAME else "the window does not show it again", timeout=1.0)
+
+
+@scenario
+def telas_descobertas(ctx):
+    """Under a window manager without a compositor, every screen and the table
+    paint themselves again when a window that covered them goes away."""
+    line = regras.find_loss(ctx.deck)
+    check(line is not None, "no losing line found for this deal")
+    with area_de_trabalho.Openbox():
+        with janela.Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+            game.wait_screen("inicial.jpg")
+            expect_repainted(game, "the start screen")
+            game.click(*janela.MENU_PLAY)
+            game.wait_screen("menu.jpg")
+            expect_repainted(game, "the menu")
+            game.click(*janela.MENU_INSTRUCTIONS)
+            game.wait_page(1)
+            game.click(*janela.PAGER_NEXT)
+            game.wait_page(2)
+            expect_repainted(game, "a page of the instructions")
+            game.click(*janela.PAGER_PLAY)
+            table = cenarios.new_table(ctx)
+            game.wait_table(table, undo=False, what="the opening deal")
+            expect_repainted(game, "the table")
+            cenarios.lose(ctx, game, table, line)
+            expect_repainted(game, "the lost screen")
 
 
 def expect_on_screen(game):

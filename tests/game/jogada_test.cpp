@@ -1,3 +1,4 @@
+#include "game/entrada_jogo.hpp"
 #include "tests/game/mesa_de_teste.hpp"
 
 namespace {
@@ -174,6 +175,71 @@ TEST_F(JogadaTeste, APressPicksTheCardAtItsOwnPointAndOnlyTheLeftReleaseDrops) {
     tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Left, 20, 300));
     EXPECT_FALSE(Jogo::selecionado);
     EXPECT_EQ(Jogo::i, 8);
+}
+
+TEST_F(JogadaTeste, TheAnswerSaysWhatEachEventDidAndAskedFor) {
+    using P = entrada_jogo::Pedido;
+    const auto press = sf::Event::MouseButtonPressed;
+    const auto release = sf::Event::MouseButtonReleased;
+    for (const char* botao_painel : {"desfazer.png", "botao_menu.png", "botao_dnv.png"}) {
+        pasta.criar_imagem(botao_painel, 40, 30);
+    }
+    Jogo::painel.carregar();
+    dar_mao({30, 40, 50, 60, 70, 80, 90, 20});
+    const sf::Vector2i carta(mesa::posicao_casa(2));
+    sf::Event outro{};
+    struct Caso {
+        const char* nome;
+        bool arrastando;
+        sf::Event evento;
+        bool mudou;
+        P pedido;
+    };
+    const auto sem = [&outro](sf::Event::EventType tipo) {
+        outro.type = tipo;
+        return outro;
+    };
+    const Caso casos[] = {
+        {"move, nothing held", false, movimento(100, 100), false, P::Nenhum},
+        {"move, a card held", true, movimento(100, 100), true, P::Nenhum},
+        {"left press on a card", false, botao(press, sf::Mouse::Left, carta.x, carta.y), false,
+         P::Nenhum},
+        {"left release, a card held", true, botao(release, sf::Mouse::Left, 20, 300), true,
+         P::Nenhum},
+        {"left release, nothing held", false, botao(release, sf::Mouse::Left, 20, 300), false,
+         P::Nenhum},
+        {"right release, a card held", true, botao(release, sf::Mouse::Right, 20, 300), false,
+         P::Nenhum},
+        {"press on undo", false, botao(press, sf::Mouse::Left, 210, 190), false, P::Desfazer},
+        {"press on menu", false, botao(press, sf::Mouse::Left, 195, 25), false, P::Menu},
+        {"press on play again", false, botao(press, sf::Mouse::Left, 310, 25), false,
+         P::JogarNovamente},
+        {"Escape, nothing held", false, tecla(sf::Keyboard::Escape), false, P::Menu},
+        {"Escape, a card held", true, tecla(sf::Keyboard::Escape), true, P::Menu},
+        {"another key", true, tecla(sf::Keyboard::Return), false, P::Nenhum},
+        {"close", false, sem(sf::Event::Closed), false, P::Fechar},
+        {"focus lost", true, sem(sf::Event::LostFocus), false, P::Nenhum},
+        {"pointer leaves", true, sem(sf::Event::MouseLeft), false, P::Nenhum},
+    };
+    for (const Caso& caso : casos) {
+        Jogo::selecionado = caso.arrastando;
+        Jogo::i = 2;
+        Jogo::podeDesfazer = true;
+        entrada_jogo::partida partida{m,
+                                      c1,
+                                      c2,
+                                      d1,
+                                      d2,
+                                      Jogo::selecionado,
+                                      Jogo::i,
+                                      Jogo::podeDesfazer,
+                                      Jogo::ultimaPilhaAtualizada,
+                                      Jogo::painel,
+                                      Jogo::janela};
+        const entrada_jogo::resposta resposta = entrada_jogo::tratar(caso.evento, partida);
+        EXPECT_EQ(resposta.mudou, caso.mudou) << caso.nome;
+        EXPECT_EQ(resposta.pedido, caso.pedido) << caso.nome;
+    }
 }
 
 TEST_F(JogadaTeste, APassHandlesTheWholeQueueThenShowsWhereItLeftTheTable) {
