@@ -16,7 +16,7 @@ ifeq ($(CI),true)
 CMAKE_ARGS += -DTREVALIA_WERROR=ON
 endif
 
-.PHONY: all build deps run test test-sanitize test-load screenshot bench-lag bench-soak valgrind windows test-windows clean
+.PHONY: all build deps run test test-sanitize test-load screenshot bench-lag bench-idle bench-soak valgrind windows test-windows clean
 
 all: build
 
@@ -72,6 +72,18 @@ bench-lag:
 	$(MAKE) build
 	$(XVFB) /usr/bin/python3 -B bench/atraso_entrada.py --jogo $(BUILD)/trevalia \
 		--laco $(BUILD)/bench/bench_laco_simples --imagens $(BUILD)/imagens \
+		--tela $(BUILD)/tests/e2e/libe2e_tela_60hz.so \
+		--ponteiro $(BUILD)/tests/e2e/e2e_ponteiro
+
+# What the game costs while the player thinks, beside the same bare loop: its
+# wake-ups and CPU while waiting, its frames and CPU while the pointer only
+# wanders, and its frames, CPU and lag while dragging. About two minutes.
+bench-idle:
+	$(MAKE) deps
+	$(MAKE) build
+	$(XVFB) /usr/bin/python3 -B bench/custo_ocioso.py --jogo $(BUILD)/trevalia \
+		--laco $(BUILD)/bench/bench_laco_simples --imagens $(BUILD)/imagens \
+		--monte $(BUILD)/tests/e2e/e2e_imprime_monte \
 		--tela $(BUILD)/tests/e2e/libe2e_tela_60hz.so \
 		--ponteiro $(BUILD)/tests/e2e/e2e_ponteiro
 

@@ -13,22 +13,6 @@ import time
 from arranque import Failure, die_with_parent
 
 
-# XWindowAttributes.map_state of a window that can be seen.
-IS_VIEWABLE = 2
-
-
-class _Attributes(ctypes.Structure):
-    """Xlib's XWindowAttributes."""
-    i, l, p = ctypes.c_int, ctypes.c_long, ctypes.c_void_p
-    _fields_ = [("x", i), ("y", i), ("width", i), ("height", i), ("border_width", i),
-                ("depth", i), ("visual", p), ("root", l), ("class_", i), ("bit_gravity", i),
-                ("win_gravity", i), ("backing_store", i), ("backing_planes", l),
-                ("backing_pixel", l), ("save_under", i), ("colormap", l),
-                ("map_installed", i), ("map_state", i), ("all_event_masks", l),
-                ("your_event_mask", l), ("do_not_propagate_mask", l),
-                ("override_redirect", i), ("screen", p)]
-
-
 class X11:
     """The few Xlib calls the tests need, on one connection of their own."""
 
@@ -57,7 +41,6 @@ class X11:
             p(ctypes.c_ulong), p(ctypes.c_ulong), p(ctypes.c_void_p)]
         x.XFree.argtypes = [ctypes.c_void_p]
         x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
-        x.XGetWindowAttributes.argtypes = [ctypes.c_void_p, ctypes.c_ulong, p(_Attributes)]
         x.XCloseDisplay.argtypes = [ctypes.c_void_p]
         self.x = x
         self.display = x.XOpenDisplay(None)
@@ -72,13 +55,6 @@ class X11:
         """A round trip: the server has handled what any client sent before it,
         and passed on the events that made."""
         self.x.XSync(self.display, 0)
-
-    def viewable(self, window):
-        """Whether the window is mapped, with every window above it mapped too."""
-        attributes = _Attributes()
-        if not self.x.XGetWindowAttributes(self.display, window, ctypes.byref(attributes)):
-            return False
-        return attributes.map_state == IS_VIEWABLE
 
     def screen_size(self):
         screen = self.x.XDefaultScreen(self.display)

@@ -182,16 +182,10 @@ def expect_asleep(game, where, seconds=3.0):
     """The game's main thread, once it waits, sleeps through the seconds given
     (one wake-up allowed for whatever the desktop may send)."""
     game.settle()
-    before = wake_ups(game)
+    before = game.wake_ups()
     time.sleep(seconds)  # the span measured: nothing is sent meanwhile
-    woke = wake_ups(game) - before
+    woke = game.wake_ups() - before
     check(woke <= 1, "waiting on %s, the game woke %d times in %.0f s" % (where, woke, seconds))
-
-
-def wake_ups(game):
-    with open("/proc/%d/status" % game.game_pid) as f:
-        return next(int(line.split()[1]) for line in f
-                    if line.startswith("voluntary_ctxt_switches"))
 
 
 @scenario

@@ -267,7 +267,7 @@ class Game:
                 raise Failure("the game ended at start-up with status %s:\n%s"
                               % (self.process.returncode, self.output()))
             place = None
-            if self.x11.viewable(self.window) and self._waiting():
+            if self.window in trevalia_windows() and self._waiting():
                 self._find_place()
                 place = (self.x, self.y)
                 if place == seen:
@@ -412,6 +412,12 @@ class Game:
         if self.under_wine:
             return len(call) > 3 and (call[0], int(call[3], 16)) == WINE_WAIT
         return call[0] == GAME_WAIT
+
+    def wake_ups(self):
+        """How often the game's main thread has slept and been woken so far."""
+        with open("/proc/%d/status" % self.game_pid) as f:
+            return next(int(line.split()[1]) for line in f
+                        if line.startswith("voluntary_ctxt_switches"))
 
     def move(self, x, y, settle=True):
         xdotool("mousemove", "--window", self.window, x, y)

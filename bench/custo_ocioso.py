@@ -1,0 +1,123 @@
+"""What the game costs while the player thinks, beside a bare SFML loop.
+
+    make bench-idle
+
+or by hand, under an X display (Xvfb will do), from the source folder:
+
+    /usr/bin/python3 -B bench/custo_ocioso.py --jogo build/trevalia \
+        --laco build/bench/bench_laco_simples --imagens build/imagens \
+        --tela build/tests/e2e/libe2e_tela_60hz.so --ponteiro build/tests/e2e/e2e_ponteiro
+
+Waiting: the main thread's wake-ups a second and the program's CPU (a share of
+one core) over a few seconds with nothing sent, on the start screen, the menu
+and the table; the bare loop waits in SFML's own waitEvent. Hovering: frames
+drawn and CPU while the pointer wanders over the table for 2 s with no button
+held, at 125 and 1000 moves a second, on the simulated 60 Hz display. Dragging:
+frames, CPU and lag of the 2 s drags that make bench-lag measures.
+"""
+
+import argparse
+import os
+import shutil
+import sys
+import tempfile
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
+
+import arranque  # noqa: E402
+import atraso_entrada  # noqa: E402
+import janela  # noqa: E402
+import quadros  # noqa: E402
+import regras  # noqa: E402
+from atraso_entrada import LacoSimples, cpu_seconds  # noqa: E402
+from ponteiro import Pointer  # noqa: E402
+
+WAIT_SECONDS = 5.0
+HOVER_FROM, HOVER_TO = (20, 300), (430, 330)
+
+
+def waiting(game):
+    """Wake-ups a second and CPU share over WAIT_SECONDS with nothing sent."""
+    game.settle()
+    woke, cpu, wall = game.wake_ups(), cpu_seconds(game.game_pid), time.monotonic()
+    time.sleep(WAIT_SECONDS)
+    wall = time.monotonic() - wall
+    return ((game.wake_ups() - woke) / wall,
+            (cpu_seconds(game.game_pid) - cpu) / wall)
+
+
+def waiting_states(args):
+    """The game's three waits, then the bare loop's one."""
+    figures = {}
+    with janela.Game(args.jogo, args.imagens) as game:
+        game.wait_screen("inicial.jpg")
+        figures["start screen"] = waiting(game)
+        game.click(*janela.MENU_PLAY)
+        game.wait_screen("menu.jpg")
+        figures["menu"] = waiting(game)
+        game.click(*janela.MENU_PLAY)
+        game.wait_table(regras.Table(args.deck), undo=False)
+        figures["table"] = waiting(game)
+    with LacoSimples(args.laco, args.imagens) as bare:
+        figures["bare loop"] = waiting(bare)
+    return figures
+
+
+def hovering(args, program, kind, hz):
+    """Frames and CPU share while the pointer wanders for 2 s, no button held."""
+    folder = tempfile.mkdtemp(prefix="trevalia-bench-")
+    frames_log = os.path.join(folder, "quadros.txt")
+    os.environ.update(TREVALIA_E2E_PRELOAD=os.path.abspath(args.tela),
+                      TREVALIA_QUADROS=frames_log)
+    os.environ.pop("TREVALIA_QUADROS_LINHA", None)
+    try:
+        with kind(program, args.imagens) as game:
+            if kind is janela.Game:
+                game.start_playing()
+            pointer = Pointer(os.path.abspath(args.ponteiro), (game.x, game.y))
+            pointer.run(pointer.move(HOVER_FROM))
+            before = len(quadros.wait_quiet(frames_log))
+            cpu, wall = cpu_seconds(game.game_pid), time.monotonic()
+            pointer.run(pointer.line(HOVER_FROM, HOVER_TO, 2 * hz, hz))
+            cpu = (cpu_seconds(game.game_pid) - cpu) / (time.monotonic() - wall)
+            frames = len(quadros.wait_quiet(frames_log)) - before
+        return frames, cpu
+    finally:
+        shutil.rmtree(folder, ignore_errors=True)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    parser.add_argument("--jogo", required=True, help="the game program")
+    parser.add_argument("--laco", required=True, help="the bare loop program")
+    parser.add_argument("--imagens", required=True, help="the generated pictures folder")
+    parser.add_argument("--monte", required=True, help="the program that prints the deal")
+    parser.add_argument("--tela", required=True, help="the 60 Hz display library")
+    parser.add_argument("--ponteiro", required=True, help="the XTest pointer helper")
+    parser.add_argument("--rondas", type=int, default=3, help="drag rounds to take the median of")
+    args = parser.parse_args()
+    args.deck = arranque.deal(args.monte)
+
+    print(__doc__.split("\n")[0])
+    print("\nWaiting, %.0f s with nothing sent" % WAIT_SECONDS)
+    print("%-14s %12s %6s" % ("state", "wake-ups/s", "CPU"))
+    for state, (woke, cpu) in waiting_states(args).items():
+        print("%-14s %12.1f %5.1f%%" % (state, woke, 100 * cpu))
+
+    print("\nHovering over the table, 2 s, no button held")
+    print("%-8s %-8s %7s %6s" % ("rate", "program", "frames", "CPU"))
+    for hz in atraso_entrada.RATES:
+        for name, program, kind in (("game", args.jogo, janela.Game),
+                                    ("bare", args.laco, LacoSimples)):
+            frames, cpu = hovering(args, program, kind, hz)
+            print("%-8s %-8s %7d %5.0f%%" % ("%d Hz" % hz, name, frames, 100 * cpu))
+
+    print("\nDragging a card, 2 s")
+    atraso_entrada.report(args)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
