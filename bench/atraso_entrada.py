@@ -158,16 +158,21 @@ def report(args):
     return met
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("--jogo", required=True, help="the game program")
-    parser.add_argument("--laco", required=True, help="the bare loop program")
-    parser.add_argument("--imagens", required=True, help="the generated pictures folder")
-    parser.add_argument("--tela", required=True, help="the 60 Hz display library")
-    parser.add_argument("--ponteiro", required=True, help="the XTest pointer helper")
+def arguments(doc, *extra):
+    """The benchmarks' command line: the programs, the pictures, the display and
+    the pointer, and any `extra` (name, help) pairs."""
+    parser = argparse.ArgumentParser(description=doc.split("\n")[0])
+    for name, meaning in (("jogo", "the game program"), ("laco", "the bare loop program"),
+                          ("imagens", "the generated pictures folder"),
+                          ("tela", "the 60 Hz display library"),
+                          ("ponteiro", "the XTest pointer helper")) + extra:
+        parser.add_argument("--" + name, required=True, help=meaning)
     parser.add_argument("--rondas", type=int, default=3, help="rounds to take the median of")
-    args = parser.parse_args()
+    return parser.parse_args()
 
+
+def main():
+    args = arguments(__doc__)
     print(__doc__.split("\n")[0])
     report(args)
     return 0

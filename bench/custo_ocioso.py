@@ -16,7 +16,6 @@ held, at 125 and 1000 moves a second, on the simulated 60 Hz display. Dragging:
 frames, CPU and lag of the 2 s drags that make bench-lag measures.
 """
 
-import argparse
 import os
 import shutil
 import sys
@@ -89,15 +88,7 @@ def hovering(args, program, kind, hz):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("--jogo", required=True, help="the game program")
-    parser.add_argument("--laco", required=True, help="the bare loop program")
-    parser.add_argument("--imagens", required=True, help="the generated pictures folder")
-    parser.add_argument("--monte", required=True, help="the program that prints the deal")
-    parser.add_argument("--tela", required=True, help="the 60 Hz display library")
-    parser.add_argument("--ponteiro", required=True, help="the XTest pointer helper")
-    parser.add_argument("--rondas", type=int, default=3, help="drag rounds to take the median of")
-    args = parser.parse_args()
+    args = atraso_entrada.arguments(__doc__, ("monte", "the program that prints the deal"))
     args.deck = arranque.deal(args.monte)
 
     print(__doc__.split("\n")[0])

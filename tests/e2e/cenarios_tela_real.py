@@ -188,21 +188,6 @@ def expect_asleep(game, where, seconds=3.0):
     check(woke <= 1, "waiting on %s, the game woke %d times in %.0f s" % (where, woke, seconds))
 
 
-@scenario
-def espera_sem_custo(ctx):
-    """Waiting for the player costs nothing: on the start screen, the menu and
-    the table the game sleeps until the player acts."""
-    with janela.Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
-        game.wait_screen("inicial.jpg")
-        expect_asleep(game, "the start screen")
-        game.click(*janela.MENU_PLAY)
-        game.wait_screen("menu.jpg")
-        expect_asleep(game, "the menu")
-        game.click(*janela.MENU_PLAY)
-        game.wait_table(cenarios.new_table(ctx), undo=False, what="the opening deal")
-        expect_asleep(game, "the table")
-
-
 def expect_repainted(game, what):
     """Another window covers the game's and goes away, with the pointer away
     from both and nothing sent to the game: within a second the window shows
@@ -226,17 +211,20 @@ def expect_repainted(game, what):
 
 
 @scenario
-def telas_descobertas(ctx):
-    """Under a window manager without a compositor, every screen and the table
-    paint themselves again when a window that covered them goes away."""
+def telas_em_espera(ctx):
+    """While it waits for the player the game sleeps, and under a window manager
+    without a compositor every screen and the table paint themselves again when
+    a window that covered them goes away."""
     line = regras.find_loss(ctx.deck)
     check(line is not None, "no losing line found for this deal")
     with area_de_trabalho.Openbox():
         with janela.Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
             game.wait_screen("inicial.jpg")
+            expect_asleep(game, "the start screen")
             expect_repainted(game, "the start screen")
             game.click(*janela.MENU_PLAY)
             game.wait_screen("menu.jpg")
+            expect_asleep(game, "the menu")
             expect_repainted(game, "the menu")
             game.click(*janela.MENU_INSTRUCTIONS)
             game.wait_page(1)
@@ -246,6 +234,7 @@ def telas_descobertas(ctx):
             game.click(*janela.PAGER_PLAY)
             table = cenarios.new_table(ctx)
             game.wait_table(table, undo=False, what="the opening deal")
+            expect_asleep(game, "the table")
             expect_repainted(game, "the table")
             cenarios.lose(ctx, game, table, line)
             expect_repainted(game, "the lost screen")
