@@ -44,13 +44,20 @@ function(trevalia_programa_windows target)
     target_sources(${target} PRIVATE ${recursos} ${TREVALIA_ICONE_ICO})
 endfunction()
 
-# The zip for players, from a cross build: one folder with trevalia.exe,
-# imagens/, README.txt and the licences.
+# What players get from a cross build: the zip, one folder with trevalia.exe,
+# imagens/, README.txt and the licences; and the setup program, which installs
+# that same folder.
 if(CMAKE_CROSSCOMPILING AND WIN32)
     set(TREVALIA_ZIP_DIR ${CMAKE_BINARY_DIR} CACHE PATH "Where the Windows zip is made")
-    # Cached for scripts/windows/test, which unpacks it.
+    # Cached for scripts/windows/test, which unpacks it, and the tests.
     set(TREVALIA_ZIP ${TREVALIA_ZIP_DIR}/Trevalia-${PROJECT_VERSION}-windows-x64.zip
         CACHE INTERNAL "The Windows zip")
+    set(TREVALIA_SETUP ${TREVALIA_ZIP_DIR}/Trevalia-${PROJECT_VERSION}-windows-x64-setup.exe
+        CACHE INTERNAL "The Windows setup program")
+    find_program(TREVALIA_MAKENSIS makensis)
+    if(NOT TREVALIA_MAKENSIS)
+        message(FATAL_ERROR "makensis, which builds the setup program, is missing (Debian: nsis)")
+    endif()
 endif()
 
 function(trevalia_pacote_windows target)
@@ -72,6 +79,20 @@ function(trevalia_pacote_windows target)
         DEPENDS ${target} trevalia_imagens
         COMMENT "Packing ${TREVALIA_ZIP}"
         VERBATIM)
+    add_custom_target(trevalia_instalador
+        COMMAND ${CMAKE_COMMAND}
+                -DMAKENSIS=${TREVALIA_MAKENSIS}
+                -DNSI=${PROJECT_SOURCE_DIR}/packaging/trevalia.nsi
+                -DPASTA=${pasta}
+                -DICONE=${TREVALIA_ICONE_ICO}
+                -DVERSAO=${PROJECT_VERSION}
+                -DAUTORES=${TREVALIA_AUTORES}
+                -DLISTA=${CMAKE_BINARY_DIR}/instalador/desinstalar.nsh
+                -DSAIDA=${TREVALIA_SETUP}
+                -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/windows-instalador.cmake
+        COMMENT "Building ${TREVALIA_SETUP}"
+        VERBATIM)
+    add_dependencies(trevalia_instalador trevalia_zip)
 endfunction()
 
 # A cross build's end-to-end games play the exe unpacked from the zip (into
