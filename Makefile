@@ -124,7 +124,8 @@ package:
 	$(MAKE) build
 	cd $(BUILD) && cpack
 
-# The Windows zip, $(BUILD_WIN)/Trevalia-<version>-windows-x64.zip, cross-built
+# The Windows zip, $(BUILD_WIN)/Trevalia-<version>-windows-x64.zip, and the setup
+# program, $(BUILD_WIN)/Trevalia-<version>-windows-x64-setup.exe, cross-built
 # with MinGW-w64. FreeType and SFML for Windows are built from Debian's source
 # packages the first time only; later runs rebuild just the game.
 WINDOWS_ARGS = -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
@@ -134,7 +135,7 @@ windows:
 	./scripts/install-deps windows
 	JOBS=$(JOBS) ./scripts/windows/build-libraries $(BUILD_WIN)
 	cmake -S . -B $(BUILD_WIN)/jogo $(WINDOWS_ARGS) $(CMAKE_ARGS)
-	cmake --build $(BUILD_WIN)/jogo -j $(JOBS) --target trevalia_zip
+	cmake --build $(BUILD_WIN)/jogo -j $(JOBS) --target trevalia_zip trevalia_instalador
 
 # The Windows build under Wine, on a virtual display: its unit tests, then the
 # zip's contents and the end-to-end games played with the exe from the zip.

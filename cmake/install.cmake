@@ -75,22 +75,7 @@ foreach(origem ${TREVALIA_PACOTE_DIR}/trevalia.6 ${CMAKE_CURRENT_SOURCE_DIR}/pac
     list(APPEND TREVALIA_COMPRIMIDOS ${copia}.gz)
 endforeach()
 
-# The icon, painted beside the pictures but outside imagens/, which holds only
-# what the game reads.
-set(TREVALIA_ICONES_DIR ${CMAKE_BINARY_DIR}/icones)
-set(TREVALIA_ICONE_TAMANHOS 16 24 32 48 64 128 256)
-set(TREVALIA_ICONES "")
-foreach(n ${TREVALIA_ICONE_TAMANHOS})
-    list(APPEND TREVALIA_ICONES ${TREVALIA_ICONES_DIR}/trevalia-${n}.png)
-endforeach()
-file(GLOB TREVALIA_PINTURA CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tools/*.py)
-add_custom_command(
-    OUTPUT ${TREVALIA_ICONES}
-    COMMAND ${CMAKE_COMMAND} -E env PYTHONDONTWRITEBYTECODE=1
-            /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/tools/icone.py ${TREVALIA_ICONES_DIR}
-    DEPENDS ${TREVALIA_PINTURA}
-    COMMENT "Painting the icon"
-    VERBATIM)
+# The icon is painted with the pictures (tools/imagens.cmake).
 add_custom_target(trevalia_pacote ALL DEPENDS ${TREVALIA_ICONES} ${TREVALIA_COMPRIMIDOS})
 
 # In the package the font is a link to Debian's own copy, which the package

@@ -22,7 +22,8 @@ function(texto_windows origem destino)
     file(WRITE ${destino} "${texto}")
 endfunction()
 
-texto_windows(${RAIZ}/README.md ${PASTA}/README.txt)
+# The players' README; the repository's README is for those who build the game.
+texto_windows(${RAIZ}/packaging/README-windows.txt ${PASTA}/README.txt)
 texto_windows(${RAIZ}/LICENSE ${PASTA}/LICENSE.txt)
 texto_windows(${LICENCA_FONTE} ${PASTA}/licenses/DejaVu-fonts.txt)
 file(GLOB licencas ${LICENCAS}/*.txt)

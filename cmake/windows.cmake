@@ -10,6 +10,16 @@ if(CMAKE_CROSSCOMPILING AND WIN32 AND NOT DEFINED SFML_STATIC_LIBRARIES)
     set(SFML_STATIC_LIBRARIES TRUE)
 endif()
 
+# The program's icon and the details of its Properties come from a resource
+# script (packaging/trevalia.rc.in).
+if(WIN32)
+    enable_language(RC)
+    # Who made the game, as its licence names them.
+    file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE TREVALIA_COPYRIGHT REGEX "^Copyright " LIMIT_COUNT 1)
+    string(REGEX REPLACE "^Copyright \\([cC]\\) [-0-9, ]+ " "" TREVALIA_AUTORES
+           "${TREVALIA_COPYRIGHT}")
+endif()
+
 # -static, not only -static-libgcc/-static-libstdc++: those still leave the
 # program needing libwinpthread-1.dll.
 if(MINGW)
@@ -17,7 +27,8 @@ if(MINGW)
 endif()
 
 # The game's own program: a GUI program, whose entry point SFML's main library
-# turns into main() for the compilers that want WinMain.
+# turns into main() for the compilers that want WinMain, with its icon
+# (TREVALIA_ICONE_ICO, painted with the pictures) and version details.
 function(trevalia_programa_windows target)
     if(NOT WIN32)
         return()
@@ -25,21 +36,35 @@ function(trevalia_programa_windows target)
     find_package(SFML 2.5 COMPONENTS main REQUIRED)
     set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
     target_link_libraries(${target} PRIVATE sfml-main)
+    set(recursos ${CMAKE_BINARY_DIR}/trevalia.rc)
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/trevalia.rc.in ${recursos} @ONLY)
+    # The icon is no #include that CMake would see: a repainted icon must
+    # compile the script again.
+    set_source_files_properties(${recursos} PROPERTIES OBJECT_DEPENDS ${TREVALIA_ICONE_ICO})
+    target_sources(${target} PRIVATE ${recursos} ${TREVALIA_ICONE_ICO})
 endfunction()
 
-# The zip for players, from a cross build: one folder with trevalia.exe,
-# imagens/, README.txt and the licences.
+# What players get from a cross build: the zip, one folder with trevalia.exe,
+# imagens/, README.txt and the licences; and the setup program, which installs
+# that same folder.
 if(CMAKE_CROSSCOMPILING AND WIN32)
     set(TREVALIA_ZIP_DIR ${CMAKE_BINARY_DIR} CACHE PATH "Where the Windows zip is made")
-    # Cached for scripts/windows/test, which unpacks it.
+    # Cached for scripts/windows/test, which unpacks it, and the tests.
     set(TREVALIA_ZIP ${TREVALIA_ZIP_DIR}/Trevalia-${PROJECT_VERSION}-windows-x64.zip
         CACHE INTERNAL "The Windows zip")
+    set(TREVALIA_SETUP ${TREVALIA_ZIP_DIR}/Trevalia-${PROJECT_VERSION}-windows-x64-setup.exe
+        CACHE INTERNAL "The Windows setup program")
+    find_program(TREVALIA_MAKENSIS makensis)
+    if(NOT TREVALIA_MAKENSIS)
+        message(FATAL_ERROR "makensis, which builds the setup program, is missing (Debian: nsis)")
+    endif()
 endif()
 
 function(trevalia_pacote_windows target)
     if(NOT TREVALIA_ZIP)
         return()
     endif()
+    set(pasta ${CMAKE_BINARY_DIR}/zip/Trevalia-${PROJECT_VERSION})
     add_custom_target(trevalia_zip
         COMMAND ${CMAKE_COMMAND}
                 -DPROGRAMA=$<TARGET_FILE:${target}>
@@ -48,12 +73,26 @@ function(trevalia_pacote_windows target)
                 -DRAIZ=${PROJECT_SOURCE_DIR}
                 -DLICENCA_FONTE=/usr/share/doc/fonts-dejavu-core/copyright
                 -DLICENCAS=${TREVALIA_WINDOWS_LIBS}/licenses
-                -DPASTA=${CMAKE_BINARY_DIR}/zip/Trevalia-${PROJECT_VERSION}
+                -DPASTA=${pasta}
                 -DZIP=${TREVALIA_ZIP}
                 -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/windows-zip.cmake
         DEPENDS ${target} trevalia_imagens
         COMMENT "Packing ${TREVALIA_ZIP}"
         VERBATIM)
+    add_custom_target(trevalia_instalador
+        COMMAND ${CMAKE_COMMAND}
+                -DMAKENSIS=${TREVALIA_MAKENSIS}
+                -DNSI=${PROJECT_SOURCE_DIR}/packaging/trevalia.nsi
+                -DPASTA=${pasta}
+                -DICONE=${TREVALIA_ICONE_ICO}
+                -DVERSAO=${PROJECT_VERSION}
+                -DAUTORES=${TREVALIA_AUTORES}
+                -DLISTA=${CMAKE_BINARY_DIR}/instalador/desinstalar.nsh
+                -DSAIDA=${TREVALIA_SETUP}
+                -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/windows-instalador.cmake
+        COMMENT "Building ${TREVALIA_SETUP}"
+        VERBATIM)
+    add_dependencies(trevalia_instalador trevalia_zip)
 endfunction()
 
 # A cross build's end-to-end games play the exe unpacked from the zip (into

@@ -2,6 +2,7 @@
 
 #include "game/entrada_jogo.hpp"
 #include "game/espera_janela.hpp"
+#include "game/icone_janela.hpp"
 #include "screens/ganhou.hpp"
 #include "screens/instrucoes.hpp"
 #include "screens/menu.hpp"
@@ -70,6 +71,7 @@ void Jogo::Start(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decres
 void Jogo::montar_mesa(sf::Texture& textura_fundo, mesa* m, pilha_crescente* c1,
                        pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2) {
     janela.create(sf::VideoMode(450, 600, 32), "Trevalia", sf::Style::Close);
+    aplicar_icone(janela);
     // Where the library puts a new window on its own can be partly off the
     // screen, the hand with it: place it ourselves. Hidden while it moves, and
     // shown again (which waits until it is on the screen) before anything is

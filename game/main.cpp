@@ -1,4 +1,5 @@
 #include "game/jogo.hpp"
+#include "game/pasta_programa.hpp"
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
@@ -24,6 +25,7 @@ int main() {
 #ifdef _WIN32
     esconder_console_proprio();
 #endif
+    escolher_pasta_de_trabalho();
     Jogo::CriandoTudo();
     return 0;
 }

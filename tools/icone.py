@@ -3,10 +3,12 @@ purple pile card, as a player drops one on the other.
 
     /usr/bin/python3 tools/icone.py OUTPUT_DIR
 
-writes OUTPUT_DIR/trevalia-N.png for every size N a desktop asks for. Each
-size is painted on its own pixel grid rather than scaled from the largest, so
-the small ones stay sharp: they drop the details that would only blur (corner
-indices, then the number, then the tilt).
+writes OUTPUT_DIR/trevalia-N.png for every size N a desktop asks for,
+trevalia.ico for the Windows program, and icone_janela.inc, the pixels of the
+window's own icon as C++ for the game to build in. Each size is painted on its
+own pixel grid rather than scaled from the largest, so the small ones stay
+sharp: they drop the details that would only blur (corner indices, then the
+number, then the tilt).
 """
 
 import os
@@ -19,6 +21,12 @@ from pintura import BLUE, PURPLE, Canvas  # noqa: E402
 from telas import rotated, with_shadow  # noqa: E402
 
 SIZES = (16, 24, 32, 48, 64, 128, 256)
+# The sizes Windows looks for in a program's icon, from the title bar's to
+# Explorer's largest view.
+ICO_SIZES = (16, 24, 32, 48, 64, 256)
+# The window's own icon: Windows' large window icon, which it shrinks for the
+# title bar; X11 taskbars scale it as they need.
+WINDOW_SIZE = 32
 
 # The front card's number; the card under it shows only its colour and rim,
 # as a fragment of a second number would read as a smudge.
@@ -63,12 +71,39 @@ def icon(n):
     return c
 
 
+def _replace(path, save):
+    """Writes a file through a temporary one, so a stopped build leaves no half file."""
+    save(path + ".tmp")
+    os.replace(path + ".tmp", path)
+
+
+def _window_pixels(picture):
+    """The window's icon as C++ (game/icone_janela.cpp): its side and its bytes."""
+    rgba = picture.tobytes()
+    rows = (", ".join("0x%02x" % b for b in rgba[i:i + 16]) for i in range(0, len(rgba), 16))
+    return ("// Painted by tools/icone.py: the window's icon, %d by %d pixels,\n"
+            "// RGBA, top row first.\n"
+            "constexpr unsigned lado_icone = %d;\n"
+            "constexpr unsigned char pixels_icone[] = {\n    %s,\n};\n"
+            % (picture.width, picture.height, picture.width, ",\n    ".join(rows)))
+
+
 def write(out_dir):
     os.makedirs(out_dir, exist_ok=True)
+    icons = {n: icon(n) for n in SIZES}
     for n in SIZES:
-        path = os.path.join(out_dir, "trevalia-%d.png" % n)
-        icon(n).save_png(path + ".tmp")
-        os.replace(path + ".tmp", path)
+        _replace(os.path.join(out_dir, "trevalia-%d.png" % n), icons[n].save_png)
+    # Given every size, Pillow stores each as painted instead of shrinking the largest.
+    frames = [icons[n].img for n in ICO_SIZES]
+    _replace(os.path.join(out_dir, "trevalia.ico"),
+             lambda path: frames[-1].save(path, "ICO", sizes=[f.size for f in frames],
+                                          append_images=frames[:-1]))
+
+    def save_pixels(path):
+        with open(path, "w") as f:
+            f.write(_window_pixels(icons[WINDOW_SIZE].img))
+
+    _replace(os.path.join(out_dir, "icone_janela.inc"), save_pixels)
 
 
 if __name__ == "__main__":

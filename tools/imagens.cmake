@@ -26,3 +26,24 @@ add_custom_command(
 
 add_custom_target(trevalia_imagens ALL DEPENDS ${TREVALIA_IMAGENS_STAMP})
 add_dependencies(trevalia trevalia_imagens)
+
+# The icon, painted beside the pictures but outside imagens/, which holds only
+# what the game reads: PNGs for Unix desktops, a .ico for the Windows program,
+# and the window's own icon as C++, which the game builds in.
+set(TREVALIA_ICONES_DIR ${CMAKE_BINARY_DIR}/icones)
+set(TREVALIA_ICONE_TAMANHOS 16 24 32 48 64 128 256)
+set(TREVALIA_ICONES "")
+foreach(n ${TREVALIA_ICONE_TAMANHOS})
+    list(APPEND TREVALIA_ICONES ${TREVALIA_ICONES_DIR}/trevalia-${n}.png)
+endforeach()
+set(TREVALIA_ICONE_ICO ${TREVALIA_ICONES_DIR}/trevalia.ico)
+set(TREVALIA_ICONE_JANELA ${TREVALIA_ICONES_DIR}/icone_janela.inc)
+add_custom_command(
+    OUTPUT ${TREVALIA_ICONES} ${TREVALIA_ICONE_ICO} ${TREVALIA_ICONE_JANELA}
+    COMMAND ${CMAKE_COMMAND} -E env PYTHONDONTWRITEBYTECODE=1 TREVALIA_FONTES=${TREVALIA_FONTES}
+            ${TREVALIA_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/icone.py ${TREVALIA_ICONES_DIR}
+    DEPENDS ${TREVALIA_IMAGENS_SOURCES} ${TREVALIA_IMAGENS_FONTS}
+    COMMENT "Painting the icon"
+    VERBATIM)
+target_sources(trevalia_core PRIVATE ${TREVALIA_ICONE_JANELA})
+target_include_directories(trevalia_core PRIVATE ${TREVALIA_ICONES_DIR})

@@ -10,7 +10,9 @@ one the helper prints for that second, and ends it before returning.
 
 import argparse
 import os
+import shutil
 import sys
+import tempfile
 import time
 import traceback
 
@@ -18,6 +20,7 @@ import arquivos_ruins
 import arranque
 import janela
 import regras
+import vestigios
 from janela import Failure, Game
 
 SCENARIOS = {}
@@ -354,8 +357,12 @@ def ganhou(ctx):
 
 @scenario
 def fechar_na_tela_inicial(ctx):
-    """A close request on the start screen leads to the menu; one on the menu ends the game."""
-    with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+    """A close request on the start screen leads to the menu; one on the menu ends the game.
+
+    Started from a folder without imagens/, as from a command prompt elsewhere:
+    the game shows the pictures beside its program.
+    """
+    with Game(ctx.jogo, ctx.imagens, pictures="missing", shots=ctx.capturas) as game:
         game.wait_screen("inicial.jpg")
         game.request_close()
         game.wait_screen("menu.jpg")
@@ -431,8 +438,14 @@ def sem_imagens_pasta_vazia(ctx):
 
 @scenario
 def sem_imagens_sem_pasta(ctx):
-    """No imagens/ folder at all."""
-    without_pictures(ctx, "missing")
+    """No imagens/ folder at all: none in the working folder, nor beside a copy
+    of the program in a folder of its own."""
+    folder = tempfile.mkdtemp(prefix="trevalia-programa-", dir=vestigios.temporary_folder())
+    try:
+        ctx.jogo = shutil.copy(ctx.jogo, folder)
+        without_pictures(ctx, "missing")
+    finally:
+        shutil.rmtree(folder, ignore_errors=True)
 
 
 SCENARIOS.update(arquivos_ruins.SCENARIOS)

@@ -260,10 +260,14 @@ def expect_on_screen(game):
 
 @scenario
 def janela_na_tela(ctx):
-    """The window opens wholly on the screen, whatever the screen's size."""
+    """The window opens wholly on the screen, whatever the screen's size, with
+    the icon that taskbars and window switchers show."""
     with janela.Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
         expect_on_screen(game)
         game.wait_screen("inicial.jpg")
+        icon = subprocess.run(["xprop", "-id", str(game.window), "_NET_WM_ICON"], check=True,
+                              stdout=subprocess.PIPE, timeout=20).stdout.decode()
+        check("Icon (32 x 32)" in icon, "the window's icon: %s" % icon.strip()[:200])
 
 
 @scenario

@@ -4,9 +4,11 @@
 
 One folder, holding the program, exactly the pictures and font the game reads,
 the README and the licences; the program a GUI program (Windows opens no
-console for it) that needs no DLL beyond those every Windows has.
+console for it) that needs no DLL beyond those every Windows has, with its
+icon and version details (read back with icoutils' wrestool).
 """
 
+import struct
 import subprocess
 import sys
 import tempfile
@@ -50,6 +52,11 @@ class Program(unittest.TestCase):
                 exe = pacote.extract(FOLDER + "trevalia.exe", tmp)
             cls.headers = subprocess.run([OBJDUMP, "-p", exe], check=True,
                                          stdout=subprocess.PIPE).stdout.decode()
+            # The icon group, as a .ico file, and the version resource as it is.
+            cls.icon, cls.version = (
+                subprocess.run(["wrestool", "-x"] + kind + [exe], check=True,
+                               stdout=subprocess.PIPE).stdout
+                for kind in (["--type=14"], ["--raw", "--type=16"]))
 
     def test_is_a_gui_program(self):
         self.assertIn("(Windows GUI)", self.headers)
@@ -59,6 +66,12 @@ class Program(unittest.TestCase):
                 for line in self.headers.splitlines() if "DLL Name:" in line}
         self.assertTrue(dlls, "no imports read from the program")
         self.assertLessEqual(dlls, SYSTEM_DLLS)
+
+    def test_has_its_icon_in_six_sizes_and_its_version(self):
+        count = struct.unpack_from("<H", self.icon, 4)[0]
+        self.assertEqual([self.icon[6 + 16 * i] or 256 for i in range(count)],
+                         [16, 24, 32, 48, 64, 256])
+        self.assertIn(VERSION.encode("utf-16-le"), self.version)
 
 
 if __name__ == "__main__":
