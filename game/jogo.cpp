@@ -296,12 +296,16 @@ void Jogo::desenhar_quadro(mesa* m, fila_monte& monte) {
     janela.display();
 }
 
+entrada_jogo::partida Jogo::em_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
+                                    pilha_decrescente* d1, pilha_decrescente* d2) {
+    return {m, c1, c2, d1, d2, selecionado, i, podeDesfazer, ultimaPilhaAtualizada, painel, janela};
+}
+
 bool Jogo::tratar_evento(const sf::Event& evento, mesa* m, pilha_crescente* c1, pilha_crescente* c2,
                          pilha_decrescente* d1, pilha_decrescente* d2, fila_monte& monte,
                          bool& ok) {
     bool mudou = verificar_reposicao(m, monte);
-    entrada_jogo::partida partida{
-        m, c1, c2, d1, d2, selecionado, i, podeDesfazer, ultimaPilhaAtualizada, painel, janela};
+    entrada_jogo::partida partida = em_jogo(m, c1, c2, d1, d2);
     const entrada_jogo::resposta resposta = entrada_jogo::tratar(evento, partida);
     mudou = resposta.mudou || mudou;
     switch (resposta.pedido) {

@@ -5,6 +5,7 @@
 #include "cards/mesa.hpp"
 #include "cards/pilha_crescente.hpp"
 #include "cards/pilha_decrescente.hpp"
+#include "game/entrada_jogo.hpp"
 #include "game/fim_de_jogo.hpp"
 #include "game/painel_jogo.hpp"
 
@@ -83,6 +84,9 @@ public:
     static bool tratar_evento(const sf::Event& evento, mesa* m, pilha_crescente* c1,
                               pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2,
                               fila_monte& monte, bool& ok);
+    // The table in play, as the play handler sees it.
+    static entrada_jogo::partida em_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
+                                         pilha_decrescente* d1, pilha_decrescente* d2);
     // Refills a hand of six while the deck lasts; a full or refilled hand ends
     // the chance to undo. True when the table's picture changed.
     static bool verificar_reposicao(mesa* m, fila_monte& monte);

@@ -245,8 +245,7 @@ class Game:
         self.game_pid = self.process.pid
         self.under_wine = bool(os.environ.get("TREVALIA_E2E_LAUNCHER"))
         self.x11 = area_de_trabalho.X11()
-        self.window = self._find_window()
-        self._wait_placed()
+        self._find_window()
 
     def _find_place(self):
         left, top, right, bottom = self.x11.rectangle(self.window)
@@ -254,46 +253,37 @@ class Game:
         if (right - left, bottom - top) != (WIDTH, HEIGHT):
             raise Failure("window is %dx%d, not 450x600" % (right - left, bottom - top))
 
-    def _wait_placed(self):
-        """Until the window has found its place. The game shows its window, hides
-        it while it moves it to the centre of the screen and shows it again: a
-        step sent before then lands where the window no longer is, or nowhere.
-        Placed is viewable, with the game waiting for the player, at the same
-        place on two looks a moment apart."""
+    def command(self):
+        """How the game is started; a subclass may run it under a tool."""
+        return command(self.program)
+
+    def _find_window(self):
+        """Until the game's window has found its place. The game shows its
+        window, hides it while it moves it to the centre of the screen and
+        shows it again: a step sent before then lands where the window no
+        longer is, or nowhere. Placed is viewable, with the game waiting for
+        the player, at the same place on two looks a moment apart."""
         deadline = time.monotonic() + self.START_LIMIT
         seen = None
         while True:
             if self.process.poll() is not None:
                 raise Failure("the game ended at start-up with status %s:\n%s"
                               % (self.process.returncode, self.output()))
+            windows = trevalia_windows()
+            if len(windows) > 1:
+                raise Failure("more than one Trevalia window: %r" % windows)
             place = None
-            if self.window in trevalia_windows() and self._waiting():
+            if windows and self._waiting():
+                self.window = windows[0]
                 self._find_place()
-                place = (self.x, self.y)
+                place = (self.window, self.x, self.y)
                 if place == seen:
                     return
             if time.monotonic() > deadline:
-                raise Failure("the window did not settle within %.0f s" % self.START_LIMIT)
+                raise Failure("no Trevalia window found its place within %.0f s"
+                              % self.START_LIMIT)
             seen = place
             time.sleep(0.1)
-
-    def command(self):
-        """How the game is started; a subclass may run it under a tool."""
-        return command(self.program)
-
-    def _find_window(self):
-        deadline = time.monotonic() + self.START_LIMIT
-        while time.monotonic() < deadline:
-            if self.process.poll() is not None:
-                raise Failure("the game ended at start-up with status %s:\n%s"
-                              % (self.process.returncode, self.output()))
-            windows = trevalia_windows()
-            if len(windows) == 1:
-                return windows[0]
-            if len(windows) > 1:
-                raise Failure("more than one Trevalia window: %r" % windows)
-            time.sleep(0.05)
-        raise Failure("no Trevalia window appeared within %.0f s" % self.START_LIMIT)
 
     # Running and ending.
 

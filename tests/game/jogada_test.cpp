@@ -1,4 +1,3 @@
-#include "game/entrada_jogo.hpp"
 #include "tests/game/mesa_de_teste.hpp"
 
 namespace {
@@ -225,17 +224,7 @@ TEST_F(JogadaTeste, TheAnswerSaysWhatEachEventDidAndAskedFor) {
         Jogo::selecionado = caso.arrastando;
         Jogo::i = 2;
         Jogo::podeDesfazer = true;
-        entrada_jogo::partida partida{m,
-                                      c1,
-                                      c2,
-                                      d1,
-                                      d2,
-                                      Jogo::selecionado,
-                                      Jogo::i,
-                                      Jogo::podeDesfazer,
-                                      Jogo::ultimaPilhaAtualizada,
-                                      Jogo::painel,
-                                      Jogo::janela};
+        entrada_jogo::partida partida = Jogo::em_jogo(m, c1, c2, d1, d2);
         const entrada_jogo::resposta resposta = entrada_jogo::tratar(caso.evento, partida);
         EXPECT_EQ(resposta.mudou, caso.mudou) << caso.nome;
         EXPECT_EQ(resposta.pedido, caso.pedido) << caso.nome;
