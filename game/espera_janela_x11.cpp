@@ -67,8 +67,8 @@ Display* conexao_da_janela(sf::Window& janela) {
     return glXGetCurrentDisplay();
 }
 
-void dormir_ate_chegar(Display* janela, bool com_vigia) {
-    pollfd fontes[2] = {{ConnectionNumber(janela), POLLIN, 0}, {-1, POLLIN, 0}};
+void dormir_ate_chegar(Display* conexao, bool com_vigia) {
+    pollfd fontes[2] = {{ConnectionNumber(conexao), POLLIN, 0}, {-1, POLLIN, 0}};
     if (com_vigia) {
         fontes[1].fd = vigia.descritor();
     }
