@@ -1,8 +1,8 @@
 #include "game/jogo.hpp"
 
 #include "game/entrada_jogo.hpp"
-#include "game/espera_janela.hpp"
-#include "game/icone_janela.hpp"
+#include "plataforma/espera_janela.hpp"
+#include "plataforma/icone_janela.hpp"
 #include "screens/ganhou.hpp"
 #include "screens/instrucoes.hpp"
 #include "screens/menu.hpp"

@@ -1,5 +1,5 @@
 #include "game/jogo.hpp"
-#include "game/pasta_programa.hpp"
+#include "plataforma/pasta_programa.hpp"
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN

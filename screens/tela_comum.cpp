@@ -1,6 +1,6 @@
 #include "screens/tela_comum.hpp"
 
-#include "game/espera_janela.hpp"
+#include "plataforma/espera_janela.hpp"
 
 tela_comum::fim_espera tela_comum::esperar_clique(sf::RenderWindow& janela,
                                                   const figura_tela& figura) {

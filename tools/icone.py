@@ -78,7 +78,7 @@ def _replace(path, save):
 
 
 def _window_pixels(picture):
-    """The window's icon as C++ (game/icone_janela.cpp): its side and its bytes."""
+    """The window's icon as C++ (plataforma/icone_janela.cpp): its side and its bytes."""
     rgba = picture.tobytes()
     rows = (", ".join("0x%02x" % b for b in rgba[i:i + 16]) for i in range(0, len(rgba), 16))
     return ("// Painted by tools/icone.py: the window's icon, %d by %d pixels,\n"

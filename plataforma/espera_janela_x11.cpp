@@ -1,4 +1,4 @@
-#include "game/espera_janela.hpp"
+#include "plataforma/espera_janela.hpp"
 
 #include <GL/glx.h>
 #include <X11/Xlib.h>

@@ -1,4 +1,4 @@
-#include "game/pasta_programa.hpp"
+#include "plataforma/pasta_programa.hpp"
 
 #include <system_error>
 

@@ -1,4 +1,4 @@
-#include "game/icone_janela.hpp"
+#include "plataforma/icone_janela.hpp"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "game/espera_janela.hpp"
+#include "plataforma/espera_janela.hpp"
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
