@@ -74,7 +74,7 @@ public:
     }
 
     void nova_distribuicao() {
-        const sf::Vector2f botao_dnv = centro(Jogo::painel.botao_dnv.getGlobalBounds());
+        const sf::Vector2f botao_dnv = centro(Jogo::painel().botao_dnv.getGlobalBounds());
         tratar(botao(sf::Event::MouseButtonPressed, botao_dnv));
         tratar(botao(sf::Event::MouseButtonReleased, botao_dnv));
     }
@@ -155,7 +155,7 @@ int main() {
             maximo = agora;
         }
     }
-    Jogo::janela.close();
+    Jogo::janela().close();
     std::printf("%d new deals, %d drags (%d cards played): resident memory %.2f MB after the "
                 "warm-up, at most %.2f MB (growth %.2f MB, allowed %.1f MB)\n",
                 rodadas, 2 * rodadas, mesa_soak.jogadas, base, maximo, maximo - base,

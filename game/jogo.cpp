@@ -12,12 +12,8 @@
 #include <memory>
 #include <string>
 
-// Initialised in this order and destroyed in the reverse one: the registry's
-// cards go before the window they were drawn in.
-sf::RenderWindow Jogo::janela;
 gerenciador_cartas Jogo::_gerenciador_cartas;
 sf::Sprite Jogo::background;
-painel_jogo Jogo::painel;
 
 Jogo::EstadoJogo Jogo::estado_jogo = Jogo::NaoIniciado;
 bool Jogo::selecionado = false;
@@ -31,6 +27,20 @@ const char* const fundo_crescente = "imagens/fundo0.jpg";
 const char* const fundo_decrescente = "imagens/fundo100.jpg";
 
 } // namespace
+
+// The window and the panel's pictures are made on first use, not with the
+// statics: a window or texture object reaches for the display as it is made,
+// and SFML aborts the program when there is none, before main could tell the
+// player why.
+sf::RenderWindow& Jogo::janela() {
+    static sf::RenderWindow janela;
+    return janela;
+}
+
+painel_jogo& Jogo::painel() {
+    static painel_jogo painel;
+    return painel;
+}
 
 void Jogo::CriandoTudo() {
     // The hand outlives the state loop; its card sprites belong to the
@@ -65,21 +75,21 @@ void Jogo::Start(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decres
     while (!IsExiting()) {
         loop_jogo(m, c1, c2, d1, d2, monte, ok);
     }
-    janela.close();
+    janela().close();
 }
 
 void Jogo::montar_mesa(sf::Texture& textura_fundo, mesa* m, pilha_crescente* c1,
                        pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2) {
-    janela.create(sf::VideoMode(450, 600, 32), "Trevalia", sf::Style::Close);
-    aplicar_icone(janela);
+    janela().create(sf::VideoMode(450, 600, 32), "Trevalia", sf::Style::Close);
+    aplicar_icone(janela());
     // Where the library puts a new window on its own can be partly off the
     // screen, the hand with it: place it ourselves. Hidden while it moves, and
     // shown again (which waits until it is on the screen) before anything is
     // drawn: a screen is drawn once, and a picture drawn while the window was
     // still on its way could be left partly black.
-    janela.setVisible(false);
-    janela.setPosition(posicao_centrada(sf::VideoMode::getDesktopMode(), janela.getSize()));
-    janela.setVisible(true);
+    janela().setVisible(false);
+    janela().setPosition(posicao_centrada(sf::VideoMode::getDesktopMode(), janela().getSize()));
+    janela().setVisible(true);
 
     textura_fundo.loadFromFile("imagens/fundo2.jpg", sf::IntRect());
     background.setTexture(textura_fundo, false);
@@ -149,13 +159,13 @@ void Jogo::loop_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_de
 
 void Jogo::mostrar_tela_inicial() {
     Tela_Inicial tela;
-    tela.Mostrar(janela);
+    tela.Mostrar(janela());
     estado_jogo = MostrandoMenu;
 }
 
 void Jogo::mostrar_menu() {
     Menu menu;
-    seguir_menu(menu.Mostrar(janela));
+    seguir_menu(menu.Mostrar(janela()));
 }
 
 void Jogo::seguir_menu(int resposta) {
@@ -178,7 +188,7 @@ void Jogo::mostrar_instrucao() {
     // One object per visit, so every visit starts on page 1.
     Instrucoes instrucoes;
     instrucoes.set_k(1);
-    while (!seguir_instrucao(instrucoes.Mostrar(janela), instrucoes)) {
+    while (!seguir_instrucao(instrucoes.Mostrar(janela()), instrucoes)) {
     }
 }
 
@@ -207,13 +217,13 @@ bool Jogo::seguir_instrucao(int resposta, Instrucoes& instrucoes) {
 void Jogo::mostrar_ganhou(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
                           pilha_decrescente* d2, fila_monte& monte, bool& ok) {
     Ganhou tela;
-    seguir_resultado(tela.Mostrar(janela), m, c1, c2, d1, d2, monte, ok);
+    seguir_resultado(tela.Mostrar(janela()), m, c1, c2, d1, d2, monte, ok);
 }
 
 void Jogo::mostrar_perdeu(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
                           pilha_decrescente* d2, fila_monte& monte, bool& ok) {
     Perdeu tela;
-    seguir_resultado(tela.Mostrar(janela), m, c1, c2, d1, d2, monte, ok);
+    seguir_resultado(tela.Mostrar(janela()), m, c1, c2, d1, d2, monte, ok);
 }
 
 void Jogo::seguir_resultado(int resposta, mesa* m, pilha_crescente* c1, pilha_crescente* c2,
@@ -245,7 +255,7 @@ void Jogo::passo_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_d
                       pilha_decrescente* d2, fila_monte& monte, bool& ok) {
     sf::Event evento;
     bool mudou = false;
-    switch (espera_janela::esperar(janela, evento)) {
+    switch (espera_janela::esperar(janela(), evento)) {
     case espera_janela::Sinal::Fechada:
         // A window that is gone sends nothing more: leave rather than wait.
         estado_jogo = Saindo;
@@ -259,7 +269,7 @@ void Jogo::passo_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_d
         // with every event it sends.
         do {
             mudou = tratar_evento(evento, m, c1, c2, d1, d2, monte, ok) || mudou;
-        } while (janela.pollEvent(evento));
+        } while (janela().pollEvent(evento));
         break;
     }
     // A pointer that only wanders over the table changes nothing: the same
@@ -287,18 +297,19 @@ bool Jogo::verificar_reposicao(mesa* m, fila_monte& monte) {
 }
 
 void Jogo::desenhar_quadro(mesa* m, fila_monte& monte) {
-    painel.preparar();
-    painel.set_contagem(monte.get_NroElementos() + m->get_NroElementos());
-    janela.clear(sf::Color(0, 0, 0, 255));
-    janela.draw(background);
-    painel.desenhar(janela, podeDesfazer);
-    _gerenciador_cartas.desenhar_todos(janela);
-    janela.display();
+    painel().preparar();
+    painel().set_contagem(monte.get_NroElementos() + m->get_NroElementos());
+    janela().clear(sf::Color(0, 0, 0, 255));
+    janela().draw(background);
+    painel().desenhar(janela(), podeDesfazer);
+    _gerenciador_cartas.desenhar_todos(janela());
+    janela().display();
 }
 
 entrada_jogo::partida Jogo::em_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
                                     pilha_decrescente* d1, pilha_decrescente* d2) {
-    return {m, c1, c2, d1, d2, selecionado, i, podeDesfazer, ultimaPilhaAtualizada, painel, janela};
+    return {m,        c1,      c2, d1, d2, selecionado, i, podeDesfazer, ultimaPilhaAtualizada,
+            painel(), janela()};
 }
 
 bool Jogo::tratar_evento(const sf::Event& evento, mesa* m, pilha_crescente* c1, pilha_crescente* c2,

@@ -98,10 +98,11 @@ public:
     // The top-left corner that centres a window of that size on the screen.
     static sf::Vector2i posicao_centrada(const sf::VideoMode& tela, sf::Vector2u tamanho);
 
-    static sf::RenderWindow janela;
+    // The one window, and the count and buttons drawn around the cards.
+    static sf::RenderWindow& janela();
+    static painel_jogo& painel();
     static gerenciador_cartas _gerenciador_cartas;
     static sf::Sprite background;
-    static painel_jogo painel;
 
     static EstadoJogo estado_jogo;
     // A hand card is being dragged, from slot i. After a press that picked up

@@ -1,5 +1,9 @@
 #include "game/jogo.hpp"
 #include "plataforma/pasta_programa.hpp"
+#include "plataforma/tela_grafica.hpp"
+
+#include <iostream>
+#include <string>
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
@@ -25,6 +29,11 @@ int main() {
 #ifdef _WIN32
     esconder_console_proprio();
 #endif
+    const std::string problema = problema_com_a_tela();
+    if (!problema.empty()) {
+        std::cerr << problema << '\n';
+        return 1;
+    }
     escolher_pasta_de_trabalho();
     Jogo::CriandoTudo();
     return 0;

@@ -67,7 +67,7 @@ TEST_F(DesfazerTeste, OnlyOnceAndOnlyFromARecordedPile) {
     EXPECT_TRUE(ok);
     EXPECT_EQ(c1->get_elemento_topo(), 30);
 
-    m->removeMesa(Jogo::janela, 2);
+    m->removeMesa(Jogo::janela(), 2);
     for (int codigo : {0, 5, 2}) { // 2: an empty pile
         ok = true;
         desfazer(codigo);

@@ -10,7 +10,7 @@ class EstadosTeste : public MesaDeTeste {
 protected:
     void SetUp() override {
         MesaDeTeste::SetUp();
-        Jogo::janela.close();
+        Jogo::janela().close();
     }
 
     int depois_de(int estado) {
@@ -34,7 +34,7 @@ TEST_F(EstadosTeste, EachStateShowsItsScreenAndTakesItsCloseAnswer) {
 
 TEST_F(EstadosTeste, OpeningTheMenuFromPlayPutsACardInTheAirBackHome) {
     pasta.criar_imagem("botao_menu.png", 40, 30);
-    Jogo::painel.carregar();
+    Jogo::painel().carregar();
     dar_mao({30, 40, 90, 60, 70, 80, 50, 20});
     const sf::Event aberturas[] = {
         tecla(sf::Keyboard::Escape),

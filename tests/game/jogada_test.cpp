@@ -9,15 +9,15 @@ class JogadaTeste : public MesaDeTeste {
 protected:
     void SetUp() override {
         MesaDeTeste::SetUp();
-        if (!Jogo::janela.isOpen()) {
-            Jogo::janela.create(sf::VideoMode(450, 600, 32), "Trevalia", sf::Style::Close);
+        if (!Jogo::janela().isOpen()) {
+            Jogo::janela().create(sf::VideoMode(450, 600, 32), "Trevalia", sf::Style::Close);
         }
         mover_mouse(449, 599); // on no card, pile or button
     }
 
     static void mover_mouse(int x, int y) {
-        sf::Mouse::setPosition(sf::Vector2i(x, y), Jogo::janela);
-        ASSERT_EQ(sf::Mouse::getPosition(Jogo::janela), sf::Vector2i(x, y));
+        sf::Mouse::setPosition(sf::Vector2i(x, y), Jogo::janela());
+        ASSERT_EQ(sf::Mouse::getPosition(Jogo::janela()), sf::Vector2i(x, y));
     }
 
     // Drops the card of `slot` as if it had been dragged there.
@@ -106,7 +106,7 @@ TEST_F(JogadaTeste, EveryReleaseTestsTheEndOfTheGame) {
 
 TEST_F(JogadaTeste, TheUndoButtonAnswersALeftPressOnlyWhileShown) {
     pasta.criar_imagem("desfazer.png", 40, 30);
-    Jogo::painel.carregar();
+    Jogo::painel().carregar();
     dar_mao({30, 40, 0, 60, 70, 80, 90, 20});
     empilhar(d2, {45, 50});
     Jogo::podeDesfazer = true;
@@ -119,7 +119,7 @@ TEST_F(JogadaTeste, TheUndoButtonAnswersALeftPressOnlyWhileShown) {
     EXPECT_EQ(na_mao(2), 50);
     EXPECT_EQ(Jogo::i, 8); // no hand card under the press
     EXPECT_FALSE(Jogo::selecionado);
-    m->removeMesa(Jogo::janela, 2);
+    m->removeMesa(Jogo::janela(), 2);
     tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Left, 210, 190));
     EXPECT_EQ(d2->get_elemento_topo(), 45);
     EXPECT_EQ(na_mao(2), 0);
@@ -127,7 +127,7 @@ TEST_F(JogadaTeste, TheUndoButtonAnswersALeftPressOnlyWhileShown) {
 
 TEST_F(JogadaTeste, ThePlayAgainButtonDealsANewGameOnTheSameObjects) {
     pasta.criar_imagem("botao_dnv.png", 40, 30);
-    Jogo::painel.carregar();
+    Jogo::painel().carregar();
     empilhar(c1, {10, 20});
     empilhar(d2, {80});
     dar_mao({30, 0, 0, 0, 0, 0, 0, 20});
@@ -183,7 +183,7 @@ TEST_F(JogadaTeste, TheAnswerSaysWhatEachEventDidAndAskedFor) {
     for (const char* botao_painel : {"desfazer.png", "botao_menu.png", "botao_dnv.png"}) {
         pasta.criar_imagem(botao_painel, 40, 30);
     }
-    Jogo::painel.carregar();
+    Jogo::painel().carregar();
     dar_mao({30, 40, 50, 60, 70, 80, 90, 20});
     const sf::Vector2i carta(mesa::posicao_casa(2));
     sf::Event outro{};
@@ -245,9 +245,9 @@ TEST_F(JogadaTeste, APassHandlesTheWholeQueueThenShowsWhereItLeftTheTable) {
     EXPECT_EQ(posicao(0), sf::Vector2f(25, 30)); // the card reached the last move
     EXPECT_EQ(m->get_NroElementos(), 8);         // refilled before the first event
     EXPECT_FALSE(Jogo::podeDesfazer);
-    EXPECT_EQ(Jogo::painel.contagem.getString().toAnsiString(), "105");
+    EXPECT_EQ(Jogo::painel().contagem.getString().toAnsiString(), "105");
     sf::Event resto;
-    EXPECT_FALSE(Jogo::janela.pollEvent(resto));
+    EXPECT_FALSE(Jogo::janela().pollEvent(resto));
 }
 
 } // namespace

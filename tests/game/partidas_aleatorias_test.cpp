@@ -73,7 +73,7 @@ protected:
         pasta.criar_imagem("desfazer.png", 88, 32);
         pasta.criar_imagem("botao_menu.png", 96, 30);
         pasta.criar_imagem("botao_dnv.png", 132, 30);
-        Jogo::painel.carregar();
+        Jogo::painel().carregar();
         relogio_anterior = fila_monte::relogio;
         fila_monte::relogio = relogio_do_teste;
     }
@@ -129,15 +129,15 @@ protected:
         } else if (onde < 6) {
             p = dentro(pilha(sorteio(numero_de_pilhas))->sprite.getGlobalBounds(), 2);
         } else if (onde == 6) {
-            p = dentro(Jogo::painel.desfazer.getGlobalBounds(), 2);
+            p = dentro(Jogo::painel().desfazer.getGlobalBounds(), 2);
         } else if (onde == 7 && sorteio(20) == 0) {
-            p = dentro(Jogo::painel.botao_dnv.getGlobalBounds(), 0);
+            p = dentro(Jogo::painel().botao_dnv.getGlobalBounds(), 0);
         } else if (onde == 8 && Jogo::i >= 0 && Jogo::i < mesa::slots) {
             p = m->cartas_mesa[Jogo::i]->sprite.getPosition();
         } else {
             p = sf::Vector2f(static_cast<float>(sorteio(450)), static_cast<float>(sorteio(600)));
         }
-        return Jogo::painel.sobre_menu(p) ? sf::Vector2f(20, 300) : p;
+        return Jogo::painel().sobre_menu(p) ? sf::Vector2f(20, 300) : p;
     }
 
     sf::Event evento_caotico() {
@@ -169,7 +169,7 @@ protected:
             return;
         }
         if (jogador != guloso && fiscal.pode_desfazer() && sorteio(10) == 0) {
-            clicar(Jogo::painel.desfazer);
+            clicar(Jogo::painel().desfazer);
             return;
         }
         const Jogada escolha = jogador == guloso
@@ -199,7 +199,7 @@ protected:
         // A left press on the play-again button deals anew, dragging or not.
         const bool da_de_novo = evento.type == sf::Event::MouseButtonPressed &&
                                 evento.mouseButton.button == sf::Mouse::Left &&
-                                Jogo::painel.sobre_jogar_novamente(
+                                Jogo::painel().sobre_jogar_novamente(
                                     sf::Vector2f(static_cast<float>(evento.mouseButton.x),
                                                  static_cast<float>(evento.mouseButton.y)));
         tratar(evento);
@@ -266,7 +266,7 @@ TEST_F(PartidasAleatorias, NoCardIsEverLostAndEveryGameEndsByTheRules) {
             // A game going nowhere: deal again by the button.
             ++partidas;
             novo_jogo();
-            clicar(Jogo::painel.botao_dnv);
+            clicar(Jogo::painel().botao_dnv);
         }
     }
 
