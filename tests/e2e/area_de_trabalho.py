@@ -41,6 +41,7 @@ class X11:
             p(ctypes.c_ulong), p(ctypes.c_ulong), p(ctypes.c_void_p)]
         x.XFree.argtypes = [ctypes.c_void_p]
         x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        x.XKillClient.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
         x.XCloseDisplay.argtypes = [ctypes.c_void_p]
         self.x = x
         self.display = x.XOpenDisplay(None)
@@ -110,6 +111,14 @@ def _with_x11(ask):
 
 def screen_size():
     return _with_x11(lambda x11: x11.screen_size())
+
+
+def kill_client(window):
+    """Closes the connection of the client that made the window, as xkill does."""
+    def ask(x11):
+        x11.x.XKillClient(x11.display, window)
+        x11.sync()
+    _with_x11(ask)
 
 
 def outer_rectangle(window):

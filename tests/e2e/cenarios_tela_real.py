@@ -18,10 +18,12 @@ import tempfile
 import time
 
 import area_de_trabalho
+import arranque
 import cenarios
 import janela
 import quadros
 import regras
+import vestigios
 from arranque import die_with_parent
 from cenarios import check, first_play, playing, scenario
 from janela import Failure
@@ -368,6 +370,87 @@ def tela_larga(ctx):
     with janela.Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
         expect_on_screen(game)
         game.wait_screen("inicial.jpg")
+
+
+
+def run_on(ctx, display, during=None):
+    """Runs the game with DISPLAY set to `display` (None: unset); `during`, if
+    given, is called with the game's window once it shows. Returns the game's
+    status and what it printed. Only helper programs talk to that display: a
+    display that goes away takes the connections of this driver with it."""
+    folder = tempfile.mkdtemp(prefix="trevalia-sem-tela-", dir=vestigios.temporary_folder())
+    env = arranque.frozen_environment(folder)
+    env.pop("DISPLAY", None)
+    if display is not None:
+        env["DISPLAY"] = display
+    process = subprocess.Popen(arranque.command(ctx.jogo), env=env, cwd=folder,
+                               stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                               stderr=subprocess.STDOUT, preexec_fn=die_with_parent)
+    vestigios.started(process, ctx.jogo)
+    try:
+        if during is not None:
+            found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                                    "^Trevalia$"], env=env, stdout=subprocess.PIPE, timeout=30,
+                                   check=True)
+            during(int(found.stdout.split()[0]))
+        out = process.communicate(timeout=20)[0].decode(errors="replace")
+        return process.returncode, out
+    finally:
+        process.kill()
+        process.wait()
+        vestigios.ended(process)
+        shutil.rmtree(folder, ignore_errors=True)
+
+
+def display_lost(ctx, stop):
+    """The game on an X server of the scenario's own, which `stop(server,
+    window)` takes away under it."""
+    read, write = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
+                               "-nolisten", "tcp"], pass_fds=(write,), stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL, preexec_fn=die_with_parent)
+    os.close(write)
+    try:
+        with os.fdopen(read) as number:
+            name = ":" + number.readline().strip()
+        return run_on(ctx, name, lambda window: stop(server, name, window))
+    finally:
+        server.kill()
+        server.wait()
+
+
+def kill_client(display, window):
+    saved = os.environ["DISPLAY"]
+    os.environ["DISPLAY"] = display
+    try:
+        area_de_trabalho.kill_client(window)
+    finally:
+        os.environ["DISPLAY"] = saved
+
+
+# How the game starts and stops without a desktop to show it: (case, how it
+# is run, its status, what its one line must name).
+START_AND_STOP = [
+    ("DISPLAY unset", lambda ctx: run_on(ctx, None), 1, "DISPLAY is not set"),
+    ("DISPLAY naming no server", lambda ctx: run_on(ctx, ":4093"), 1, '":4093"'),
+    ("the X server stopped", lambda ctx: display_lost(
+        ctx, lambda server, name, window: server.kill()), 1, None),
+    ("the client killed", lambda ctx: display_lost(
+        ctx, lambda server, name, window: kill_client(name, window)), 1, None),
+]
+
+
+@scenario
+def sem_tela(ctx):
+    """Without a display the game says so in one line and ends with status 1, at
+    start-up as when the display goes away in play: never an abort."""
+    for case, run, status, named in START_AND_STOP:
+        got, out = run(ctx)
+        check(got == status, "%s: status %s, not %d:\n%s" % (case, got, status, out))
+        if named is not None:
+            lines = out.strip().split("\n")
+            check(len(lines) == 1 and named in lines[0] and "graphical desktop" in lines[0],
+                  "%s: the game printed %r" % (case, out))
 
 
 if __name__ == "__main__":
