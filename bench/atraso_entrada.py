@@ -22,7 +22,9 @@ other work on the machine moves it less.
 
 import argparse
 import os
+import math
 import shutil
+import subprocess
 import sys
 import tempfile
 import time
@@ -45,9 +47,19 @@ TARGET_P99 = 2e9 / 60
 TARGET_RATIO = 1.2
 
 
+# The desktop's scales measured, as Xft.dpi (the display is 3840x2160 wide
+# enough for 200%), and the bare loop run at the same window size.
+DPIS = (96, 192)
+
+
 class LacoSimples(janela.Game):
     """The bare loop waits in SFML's waitEvent, which sleeps 10 ms at a time in
     clock_nanosleep (x86-64 Linux system call 230) between its looks."""
+
+    scale = 1.0
+
+    def command(self):
+        return super().command() + [str(self.scale)]
 
     def _waiting(self):
         if self.process.poll() is not None:
@@ -69,6 +81,20 @@ def stream(pointer, moves, hz):
     return steps
 
 
+def desktop_scale(dpi):
+    """The desktop's scale for the programs started after this, as GNOME and
+    KDE publish it; the bare loop is told the same scale."""
+    subprocess.run(["xprop", "-root", "-f", "RESOURCE_MANAGER", "8s", "-set",
+                    "RESOURCE_MANAGER", "Xft.dpi: %d" % dpi], check=True, timeout=20)
+    LacoSimples.scale = dpi / 96
+    return dpi / 96
+
+
+def resident_kib(pid):
+    with open("/proc/%d/status" % pid) as f:
+        return next(int(line.split()[1]) for line in f if line.startswith("VmRSS"))
+
+
 def cpu_seconds(pid):
     with open("/proc/%d/stat" % pid) as f:
         fields = f.read().rsplit(")", 1)[1].split()
@@ -84,12 +110,16 @@ def measure(args, program, kind, hz):
     folder = tempfile.mkdtemp(prefix="trevalia-bench-")
     frames_log = os.path.join(folder, "quadros.txt")
     moves_log = os.path.join(folder, "movimentos.txt")
+    scale = LacoSimples.scale
     os.environ.update(TREVALIA_E2E_PRELOAD=os.path.abspath(args.tela),
-                      TREVALIA_QUADROS=frames_log, TREVALIA_QUADROS_LINHA=str(ROW))
+                      TREVALIA_QUADROS=frames_log,
+                      TREVALIA_QUADROS_LINHA=str(math.ceil(ROW * scale - 1e-9)))
     try:
         with kind(program, args.imagens) as game:
+            if game.scale != scale:
+                raise janela.Failure("the window's scale is %.2f, not %.2f" % (game.scale, scale))
             background = quadros.background_row(game.pictures.get("fundo2.jpg"), ROW)
-            pointer = Pointer(os.path.abspath(args.ponteiro), (game.x, game.y))
+            pointer = Pointer(os.path.abspath(args.ponteiro), (game.x, game.y), scale)
             if kind is janela.Game:
                 game.start_playing()
             # Pauses between the steps, and a second move, so that a game that
@@ -99,20 +129,22 @@ def measure(args, program, kind, hz):
                         pointer.pause(0.1), pointer.press(), pointer.pause(0.2),
                         pointer.move((FIRST_X - 1, ROW)), pointer.pause(0.1),
                         pointer.move((FIRST_X, ROW)), pointer.pause(0.1))
-            frames = quadros.wait_quiet(frames_log)
+            frames = quadros.in_points(quadros.wait_quiet(frames_log), scale)
             if not frames or quadros.card_x(frames[-1].row, background) is None:
                 raise janela.Failure("the card was not picked up")
             start = len(frames)
             cpu, wall = cpu_seconds(game.game_pid), time.monotonic()
             pointer.run(*stream(pointer, SECONDS * hz, hz), log=moves_log)
             cpu = (cpu_seconds(game.game_pid) - cpu) / (time.monotonic() - wall)
-            frames = quadros.wait_quiet(frames_log, quiet=1.0, timeout=SECONDS * hz / 30 + 10)
+            frames = quadros.in_points(
+                quadros.wait_quiet(frames_log, quiet=1.0, timeout=SECONDS * hz / 30 + 10), scale)
+            memory = resident_kib(game.game_pid)
             pointer.run(pointer.release())
-        moves = quadros.read_moves(moves_log, (game.x, game.y))
+        moves = quadros.read_moves(moves_log, (game.x, game.y), scale)
         lags = quadros.lags(frames[start:], moves, background, window=LAST_X - FIRST_X + 1)
         return {"p50": percentile(lags, 0.50), "p99": percentile(lags, 0.99),
                 "stop": float("inf") if lags[-1] is None else lags[-1], "cpu": cpu,
-                "frames": len(frames) - start}
+                "frames": len(frames) - start, "rss": memory}
     finally:
         shutil.rmtree(folder, ignore_errors=True)
 
@@ -134,8 +166,8 @@ def report(args):
     """Measures both programs at every rate and prints the table; True when the
     game meets the target."""
     met = True
-    header = "%-8s %-8s %10s %10s %10s %6s %7s" % ("rate", "program", "p50", "p99", "stop",
-                                                 "CPU", "frames")
+    header = "%-8s %-8s %10s %10s %10s %6s %7s %8s" % ("rate", "program", "p50", "p99", "stop",
+                                                     "CPU", "frames", "RSS MiB")
     print(header)
     print("-" * len(header))
     for hz in RATES:
@@ -146,9 +178,10 @@ def report(args):
         game, bare = ({key: median([r[key] for r in rounds[name]]) for key in rounds[name][0]}
                       for name in ("game", "bare"))
         for name, figures in (("game", game), ("bare", bare)):
-            print("%-8s %-8s %10s %10s %10s %5.0f%% %7d" % (
+            print("%-8s %-8s %10s %10s %10s %5.0f%% %7d %8.1f" % (
                 "%d Hz" % hz, name, ms(figures["p50"]), ms(figures["p99"]),
-                ms(figures["stop"]), 100 * figures["cpu"], figures["frames"]))
+                ms(figures["stop"]), 100 * figures["cpu"], figures["frames"],
+                figures["rss"] / 1024))
         print("%-8s %-8s %10s %10s %10s" % ("", "ratio", ratio(game["p50"], bare["p50"]),
                                           ratio(game["p99"], bare["p99"]),
                                           ratio(game["stop"], bare["stop"])))
@@ -174,7 +207,9 @@ def arguments(doc, *extra):
 def main():
     args = arguments(__doc__)
     print(__doc__.split("\n")[0])
-    report(args)
+    for dpi in DPIS:
+        print("\nDesktop scale %.0f%% (Xft.dpi %d)" % (100 * desktop_scale(dpi), dpi))
+        report(args)
     return 0
 
 

@@ -30,7 +30,7 @@ import atraso_entrada  # noqa: E402
 import janela  # noqa: E402
 import quadros  # noqa: E402
 import regras  # noqa: E402
-from atraso_entrada import LacoSimples, cpu_seconds  # noqa: E402
+from atraso_entrada import LacoSimples, cpu_seconds, resident_kib  # noqa: E402
 from ponteiro import Pointer  # noqa: E402
 
 WAIT_SECONDS = 5.0
@@ -38,13 +38,14 @@ HOVER_FROM, HOVER_TO = (20, 300), (430, 330)
 
 
 def waiting(game):
-    """Wake-ups a second and CPU share over WAIT_SECONDS with nothing sent."""
+    """Wake-ups a second, CPU share over WAIT_SECONDS with nothing sent, and
+    resident memory at the end."""
     game.settle()
     woke, cpu, wall = game.wake_ups(), cpu_seconds(game.game_pid), time.monotonic()
     time.sleep(WAIT_SECONDS)
     wall = time.monotonic() - wall
     return ((game.wake_ups() - woke) / wall,
-            (cpu_seconds(game.game_pid) - cpu) / wall)
+            (cpu_seconds(game.game_pid) - cpu) / wall, resident_kib(game.game_pid))
 
 
 def waiting_states(args):
@@ -75,7 +76,7 @@ def hovering(args, program, kind, hz):
         with kind(program, args.imagens) as game:
             if kind is janela.Game:
                 game.start_playing()
-            pointer = Pointer(os.path.abspath(args.ponteiro), (game.x, game.y))
+            pointer = Pointer(os.path.abspath(args.ponteiro), (game.x, game.y), game.scale)
             pointer.run(pointer.move(HOVER_FROM))
             before = len(quadros.wait_quiet(frames_log))
             cpu, wall = cpu_seconds(game.game_pid), time.monotonic()
@@ -92,21 +93,24 @@ def main():
     args.deck = arranque.deal(args.monte)
 
     print(__doc__.split("\n")[0])
-    print("\nWaiting, %.0f s with nothing sent" % WAIT_SECONDS)
-    print("%-14s %12s %6s" % ("state", "wake-ups/s", "CPU"))
-    for state, (woke, cpu) in waiting_states(args).items():
-        print("%-14s %12.1f %5.1f%%" % (state, woke, 100 * cpu))
+    for dpi in atraso_entrada.DPIS:
+        print("\n== Desktop scale %.0f%% (Xft.dpi %d)"
+              % (100 * atraso_entrada.desktop_scale(dpi), dpi))
+        print("\nWaiting, %.0f s with nothing sent" % WAIT_SECONDS)
+        print("%-14s %12s %6s %8s" % ("state", "wake-ups/s", "CPU", "RSS MiB"))
+        for state, (woke, cpu, rss) in waiting_states(args).items():
+            print("%-14s %12.1f %5.1f%% %8.1f" % (state, woke, 100 * cpu, rss / 1024))
 
-    print("\nHovering over the table, 2 s, no button held")
-    print("%-8s %-8s %7s %6s" % ("rate", "program", "frames", "CPU"))
-    for hz in atraso_entrada.RATES:
-        for name, program, kind in (("game", args.jogo, janela.Game),
-                                    ("bare", args.laco, LacoSimples)):
-            frames, cpu = hovering(args, program, kind, hz)
-            print("%-8s %-8s %7d %5.0f%%" % ("%d Hz" % hz, name, frames, 100 * cpu))
+        print("\nHovering over the table, 2 s, no button held")
+        print("%-8s %-8s %7s %6s" % ("rate", "program", "frames", "CPU"))
+        for hz in atraso_entrada.RATES:
+            for name, program, kind in (("game", args.jogo, janela.Game),
+                                        ("bare", args.laco, LacoSimples)):
+                frames, cpu = hovering(args, program, kind, hz)
+                print("%-8s %-8s %7d %5.0f%%" % ("%d Hz" % hz, name, frames, 100 * cpu))
 
-    print("\nDragging a card, 2 s")
-    atraso_entrada.report(args)
+        print("\nDragging a card, 2 s")
+        atraso_entrada.report(args)
     return 0
 
 

@@ -3,10 +3,14 @@
 // a hand card be dragged. It waits for an event, handles every event already
 // queued, then draws one frame. Run from a folder holding imagens/, like the
 // game; its window bears the game's title and size so the same driver finds it.
+// Given a scale (`bench_laco_simples 2`), its window has that many pixels a
+// point, with SFML's own view and mapping, as a scaled desktop gives the game.
 
 #include <SFML/Graphics.hpp>
 
 #include <array>
+#include <cmath>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -34,8 +38,16 @@ sf::Vector2f casa(int slot) {
 
 } // namespace
 
-int main() {
-    sf::RenderWindow janela(sf::VideoMode(450, 600, 32), "Trevalia", sf::Style::Close);
+int main(int argc, char** argv) {
+    const float escala = argc > 1 ? std::strtof(argv[1], nullptr) : 1.0f;
+    sf::RenderWindow janela(sf::VideoMode(static_cast<unsigned>(std::lround(450 * escala)),
+                                          static_cast<unsigned>(std::lround(600 * escala)), 32),
+                            "Trevalia", sf::Style::Close);
+    janela.setView(sf::View(sf::FloatRect(0.0f, 0.0f, 450.0f, 600.0f)));
+    if (escala != 1.0f) {
+        // SFML's own place for a tall window can lie partly below the screen.
+        janela.setPosition(sf::Vector2i(0, 0));
+    }
 
     Figura fundo("fundo2.jpg", 0.0f, 0.0f, false);
     Figura menu("botao_menu.png", 187.0f, 17.0f, false);
@@ -69,8 +81,8 @@ int main() {
             }
             if (evento.type == sf::Event::MouseButtonPressed &&
                 evento.mouseButton.button == sf::Mouse::Left) {
-                const sf::Vector2f ponto(static_cast<float>(evento.mouseButton.x),
-                                         static_cast<float>(evento.mouseButton.y));
+                const sf::Vector2f ponto = janela.mapPixelToCoords(
+                    sf::Vector2i(evento.mouseButton.x, evento.mouseButton.y));
                 for (int slot = 0; slot < 8 && arrastada < 0; ++slot) {
                     if (mao[slot]->sprite.getGlobalBounds().contains(ponto)) {
                         arrastada = slot;
@@ -81,8 +93,9 @@ int main() {
                 mao[arrastada]->sprite.setPosition(casa(arrastada));
                 arrastada = -1;
             } else if (evento.type == sf::Event::MouseMoved && arrastada >= 0) {
-                mao[arrastada]->sprite.setPosition(static_cast<float>(evento.mouseMove.x),
-                                                   static_cast<float>(evento.mouseMove.y));
+                const sf::Vector2f ponto =
+                    janela.mapPixelToCoords(sf::Vector2i(evento.mouseMove.x, evento.mouseMove.y));
+                mao[arrastada]->sprite.setPosition(std::floor(ponto.x), std::floor(ponto.y));
             }
         } while (janela.pollEvent(evento));
 

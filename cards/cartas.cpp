@@ -1,5 +1,7 @@
 #include "cards/cartas.hpp"
 
+#include "plataforma/ponto_jogo.hpp"
+
 cartas::cartas() : carregada(false) {}
 
 cartas::~cartas() = default;
@@ -72,8 +74,8 @@ bool cartas::contem(sf::Vector2f ponto) const {
 }
 
 bool cartas::mouse_intersects(sf::RenderWindow& janela) {
-    const sf::Vector2i pixel = sf::Mouse::getPosition(janela);
-    return contem(sf::Vector2f(static_cast<float>(pixel.x), static_cast<float>(pixel.y)));
+    const sf::Vector2i ponto = ponto_do_jogo(janela, sf::Mouse::getPosition(janela));
+    return contem(sf::Vector2f(static_cast<float>(ponto.x), static_cast<float>(ponto.y)));
 }
 
 bool cartas::selecionado(sf::RenderWindow& janela) {

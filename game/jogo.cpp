@@ -1,8 +1,8 @@
 #include "game/jogo.hpp"
 
 #include "game/entrada_jogo.hpp"
+#include "plataforma/abrir_janela.hpp"
 #include "plataforma/espera_janela.hpp"
-#include "plataforma/icone_janela.hpp"
 #include "screens/ganhou.hpp"
 #include "screens/instrucoes.hpp"
 #include "screens/menu.hpp"
@@ -75,21 +75,12 @@ void Jogo::Start(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decres
     while (!IsExiting()) {
         loop_jogo(m, c1, c2, d1, d2, monte, ok);
     }
-    janela().close();
+    fechar_janela(janela());
 }
 
 void Jogo::montar_mesa(sf::Texture& textura_fundo, mesa* m, pilha_crescente* c1,
                        pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2) {
-    janela().create(sf::VideoMode(450, 600, 32), "Trevalia", sf::Style::Close);
-    aplicar_icone(janela());
-    // Where the library puts a new window on its own can be partly off the
-    // screen, the hand with it: place it ourselves. Hidden while it moves, and
-    // shown again (which waits until it is on the screen) before anything is
-    // drawn: a screen is drawn once, and a picture drawn while the window was
-    // still on its way could be left partly black.
-    janela().setVisible(false);
-    janela().setPosition(posicao_centrada(sf::VideoMode::getDesktopMode(), janela().getSize()));
-    janela().setVisible(true);
+    abrir_janela(janela());
 
     textura_fundo.loadFromFile("imagens/fundo2.jpg", sf::IntRect());
     background.setTexture(textura_fundo, false);
@@ -114,15 +105,6 @@ void Jogo::montar_mesa(sf::Texture& textura_fundo, mesa* m, pilha_crescente* c1,
 
 bool Jogo::IsExiting() {
     return estado_jogo == Saindo;
-}
-
-sf::Vector2i Jogo::posicao_centrada(const sf::VideoMode& tela, sf::Vector2u tamanho) {
-    // A screen smaller than the window gets it at its top-left corner, where at
-    // least the title bar can be reached.
-    const auto centrado = [](unsigned livre, unsigned ocupado) {
-        return livre > ocupado ? static_cast<int>((livre - ocupado) / 2) : 0;
-    };
-    return sf::Vector2i(centrado(tela.width, tamanho.x), centrado(tela.height, tamanho.y));
 }
 
 void Jogo::loop_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
@@ -269,7 +251,7 @@ void Jogo::passo_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_d
         // with every event it sends.
         do {
             mudou = tratar_evento(evento, m, c1, c2, d1, d2, monte, ok) || mudou;
-        } while (janela().pollEvent(evento));
+        } while (espera_janela::proximo(janela(), evento));
         break;
     }
     // A pointer that only wanders over the table changes nothing: the same

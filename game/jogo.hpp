@@ -95,8 +95,6 @@ public:
                               pilha_decrescente* d1, pilha_decrescente* d2, fila_monte& monte);
     // The whole table, with the count of the cards still to play.
     static void desenhar_quadro(mesa* m, fila_monte& monte);
-    // The top-left corner that centres a window of that size on the screen.
-    static sf::Vector2i posicao_centrada(const sf::VideoMode& tela, sf::Vector2u tamanho);
 
     // The one window, and the count and buttons drawn around the cards.
     static sf::RenderWindow& janela();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <SFML/Window.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
 
 // The one place the game waits for the player: every screen's wait and the
 // play pass take their next event from here.
@@ -21,5 +21,10 @@ public:
     };
 
     // Returns as soon as one of the three holds, and never for nothing.
-    static Sinal esperar(sf::Window& janela, sf::Event& evento);
+    static Sinal esperar(sf::RenderWindow& janela, sf::Event& evento);
+
+    // The next event already queued, without waiting: false when there is
+    // none. Every event handed out here or by esperar has its pointer's place
+    // in the game's points (ponto_jogo).
+    static bool proximo(sf::RenderWindow& janela, sf::Event& evento);
 };

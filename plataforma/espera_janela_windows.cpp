@@ -5,9 +5,9 @@
 
 // Windows composites every window since Windows 8 and repaints an uncovered
 // one on its own, so only events end this wait.
-espera_janela::Sinal espera_janela::esperar(sf::Window& janela, sf::Event& evento) {
+espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, sf::Event& evento) {
     while (janela.isOpen()) {
-        if (janela.pollEvent(evento)) {
+        if (proximo(janela, evento)) {
             return Sinal::Evento;
         }
         // pollEvent has just taken every message there was. MWMO_INPUTAVAILABLE

@@ -1,5 +1,7 @@
 #include "plataforma/espera_janela.hpp"
 
+#include "plataforma/ponto_jogo.hpp"
+
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 #include <poll.h>
@@ -81,12 +83,12 @@ void dormir_ate_chegar(Display* conexao, bool com_vigia) {
 
 } // namespace
 
-espera_janela::Sinal espera_janela::esperar(sf::Window& janela, sf::Event& evento) {
+espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, sf::Event& evento) {
     while (janela.isOpen()) {
         // Asked first: making the context current could itself read events
         // into Xlib's queue.
         Display* conexao = conexao_da_janela(janela);
-        if (janela.pollEvent(evento)) {
+        if (proximo(janela, evento)) {
             return Sinal::Evento;
         }
         const bool com_vigia = vigia.vigiar(janela.getSystemHandle());
@@ -95,7 +97,11 @@ espera_janela::Sinal espera_janela::esperar(sf::Window& janela, sf::Event& event
         }
         if (conexao == nullptr) {
             // No context to ask: SFML's own wait still ends, if less thriftily.
-            return janela.waitEvent(evento) ? Sinal::Evento : Sinal::Fechada;
+            if (!janela.waitEvent(evento)) {
+                return Sinal::Fechada;
+            }
+            evento_em_pontos(janela, evento);
+            return Sinal::Evento;
         }
         // Nothing may read the window's connection between the empty pollEvent
         // and this sleep: an event read into Xlib's queue meanwhile would wait

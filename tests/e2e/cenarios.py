@@ -11,6 +11,7 @@ one the helper prints for that second, and ends it before returning.
 import argparse
 import os
 import shutil
+import subprocess
 import sys
 import tempfile
 import time
@@ -453,6 +454,28 @@ SCENARIOS.update(arquivos_ruins.SCENARIOS)
 
 class Context:
     pass
+
+
+@scenario
+def escala_do_windows(ctx):
+    """Windows at 200% (LogPixels 192 in the Wine prefix): a window of 900x1200
+    pixels whose menu answers at the points the player sees."""
+    reg = [os.environ["TREVALIA_E2E_LAUNCHER"], "reg"]
+    key = r"HKCU\Control Panel\Desktop"
+    subprocess.run(reg + ["add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", "192", "/f"],
+                   check=True, stdout=subprocess.DEVNULL, timeout=60)
+    try:
+        with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+            check(game.size == (900, 1200), "the window is %dx%d, not 900x1200" % game.size)
+            game.wait_screen("inicial.jpg")
+            game.click(*janela.MENU_PLAY)
+            game.wait_screen("menu.jpg")
+            # Its pixel, unmapped, would fall outside every button.
+            game.click(*janela.MENU_INSTRUCTIONS)
+            game.wait_page(1)
+    finally:
+        subprocess.run(reg + ["delete", key, "/v", "LogPixels", "/f"],
+                       stdout=subprocess.DEVNULL, timeout=60)
 
 
 def main():

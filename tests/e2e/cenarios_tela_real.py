@@ -242,9 +242,10 @@ def telas_em_espera(ctx):
             expect_repainted(game, "the lost screen")
 
 
-def expect_on_screen(game):
-    """The window, with any frame around it, lies wholly on the screen."""
-    width, height = area_de_trabalho.screen_size()
+def expect_on_screen(game, area=None):
+    """The window, with any frame around it, lies wholly on the screen, or
+    within the area given (left, top, right, bottom)."""
+    area = area or (0, 0) + area_de_trabalho.screen_size()
     # A window manager may still be moving the window into place.
     deadline = time.monotonic() + 5.0
     previous = None
@@ -255,9 +256,9 @@ def expect_on_screen(game):
         previous = rectangle
         time.sleep(0.3)
     left, top, right, bottom = rectangle
-    check(0 <= left and right <= width and 0 <= top and bottom <= height,
-          "the window spans (%d, %d)-(%d, %d) on a %dx%d screen"
-          % (left, top, right, bottom, width, height))
+    check(area[0] <= left and right <= area[2] and area[1] <= top and bottom <= area[3],
+          "the window spans (%d, %d)-(%d, %d), outside (%d, %d)-(%d, %d)"
+          % (rectangle + area))
 
 
 @scenario
@@ -279,6 +280,97 @@ def janela_na_tela_com_openbox(ctx):
     with area_de_trabalho.Openbox():
         with janela.Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
             expect_on_screen(game)
+
+
+def desktop_scale(dpi):
+    """The desktop's scale as GNOME and KDE publish it, read by a game started
+    after this (the display runs with -noreset, which keeps it)."""
+    subprocess.run(["xprop", "-root", "-f", "RESOURCE_MANAGER", "8s", "-set",
+                    "RESOURCE_MANAGER", "Xft.dpi: %d" % dpi], check=True, timeout=20)
+
+
+def scaled_walk(ctx, dpi, size, edges=False):
+    """A desktop at that scale: a window of that many pixels, and the start
+    screen, the menu (its play button's edges at the pixel if asked), the table
+    and a card played, all at the same points as at 100%."""
+    desktop_scale(dpi)
+    with janela.Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+        check(game.size == size, "the window is %dx%d, not %dx%d" % (game.size + size))
+        if edges:
+            game.wait_screen("inicial.jpg")
+            game.click(*janela.MENU_PLAY)
+            game.wait_screen("menu.jpg")
+            # The last pixel of the play button's left edge is outside it;
+            # the last pixel of its last point inside answers.
+            game.click(120.5, 230)
+            game.expect_running()
+            check(game.screen_complaint(game.shot(), "menu.jpg") is None,
+                  "a press on the play button's edge left the menu")
+            game.click(339.5, 259.5)
+        else:
+            game.start_playing()
+        table = cenarios.new_table(ctx)
+        game.wait_table(table, undo=False, what="the opening deal")
+        value, pile = first_play(table)
+        game.play(table, value, pile)
+        game.wait_table(table, undo=True, what="%d on %s" % (value, regras.NAMES[pile]))
+
+
+@scenario
+def escala_2(ctx):
+    """200% on a 3840x2160 screen: 900x1200 pixels."""
+    scaled_walk(ctx, 192, (900, 1200), edges=True)
+
+
+@scenario
+def escala_1_5(ctx):
+    """150% on a 1920x1080 screen: 675x900 pixels."""
+    scaled_walk(ctx, 144, (675, 900))
+
+
+@scenario
+def escala_2_em_1080(ctx):
+    """200% on a 1920x1080 screen, too small for it: the scale is lowered
+    until the window fits the screen whole."""
+    desktop_scale(192)
+    with janela.Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+        expect_on_screen(game)
+        check(game.scale > 1, "the scale fell to %.2f" % game.scale)
+        game.wait_screen("inicial.jpg")
+
+
+def on_the_pointers_monitor(ctx):
+    """Two 1920x1080 monitors side by side: the window opens wholly on the
+    one that holds the pointer, on either side."""
+    for name, left in (("Left", 0), ("Right", 1920)):
+        subprocess.run(["xrandr", "--setmonitor", name, "1920/508x1080/286+%d+0" % left,
+                        "none"], check=True, timeout=20)
+    for left in (0, 1920):
+        janela.xdotool("mousemove", left + 960, 540)
+        with janela.Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+            expect_on_screen(game, (left, 0, left + 1920, 1080))
+
+
+@scenario
+def dois_monitores(ctx):
+    on_the_pointers_monitor(ctx)
+
+
+@scenario
+def dois_monitores_com_openbox(ctx):
+    with area_de_trabalho.Openbox():
+        on_the_pointers_monitor(ctx)
+
+
+@scenario
+def tela_larga(ctx):
+    """A 3840x1080 screen with no monitors and no window manager, where the
+    library's own first place for a window lies below the screen: the game
+    shows."""
+    with janela.Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+        expect_on_screen(game)
+        game.wait_screen("inicial.jpg")
+
 
 
 def run_on(ctx, display, during=None):
@@ -359,6 +451,7 @@ def sem_tela(ctx):
             lines = out.strip().split("\n")
             check(len(lines) == 1 and named in lines[0] and "graphical desktop" in lines[0],
                   "%s: the game printed %r" % (case, out))
+
 
 if __name__ == "__main__":
     sys.exit(cenarios.main())

@@ -8,6 +8,7 @@ how the game is written: only what it shows and how it answers the mouse.
 
 import ctypes
 import io
+import math
 import os
 import shutil
 import subprocess
@@ -113,9 +114,14 @@ class Pictures:
                 self._cache[name] = picture.convert("RGBA" if name.endswith(".png") else "RGB")
         return self._cache[name]
 
-    def full(self, name):
-        """A full-window picture as it covers the window from its top-left corner."""
-        return self.get(name).convert("RGB").crop((0, 0, WIDTH, HEIGHT))
+    def full(self, name, size=(WIDTH, HEIGHT)):
+        """A full-window picture as it covers the window from its top-left
+        corner, brought to the size given (its own for a picture painted for
+        it)."""
+        picture = self.get(name).convert("RGB")
+        scale = 2 if "@2x." in name else 1
+        picture = picture.crop((0, 0, WIDTH * scale, HEIGHT * scale))
+        return picture if picture.size == size else picture.resize(size, Image.BICUBIC)
 
     def table(self, box):
         return self.get("fundo2.jpg").convert("RGB").crop(box)
@@ -248,10 +254,20 @@ class Game:
         self._find_window()
 
     def _find_place(self):
+        """The window's place and its scale: the desktop's scale makes it
+        round(450 s) x round(600 s) pixels, and this driver speaks in the
+        game's 450x600 points, mapping them to pixels itself."""
         left, top, right, bottom = self.x11.rectangle(self.window)
         self.x, self.y = left, top
-        if (right - left, bottom - top) != (WIDTH, HEIGHT):
-            raise Failure("window is %dx%d, not 450x600" % (right - left, bottom - top))
+        self.size = (right - left, bottom - top)
+        self.scale = self.size[0] / WIDTH
+        if self.size[0] < WIDTH or self.size[1] != round(HEIGHT * self.scale):
+            raise Failure("window is %dx%d, not 450x600 points at any scale" % self.size)
+
+    def pixel(self, x, y):
+        """The window pixel that the game reads as the point (x, y): the game
+        takes every pixel down to its point, so the first pixel of a point."""
+        return tuple(math.ceil(v * self.scale - 1e-9) for v in (x, y))
 
     def command(self):
         """How the game is started; a subclass may run it under a tool."""
@@ -410,7 +426,7 @@ class Game:
                         if line.startswith("voluntary_ctxt_switches"))
 
     def move(self, x, y, settle=True):
-        xdotool("mousemove", "--window", self.window, x, y)
+        xdotool("mousemove", "--window", self.window, *self.pixel(x, y))
         if settle:
             self.settle()
 
@@ -449,17 +465,26 @@ class Game:
     # What the window shows.
 
     def shot(self):
-        """The window's area of the screen, as the screen shows it now."""
+        """The window's area of the screen, as the screen shows it now, in
+        points; the window's own pixels are kept in last_pixels."""
         # The game's window shows where it is created before it moves to the
         # centre, and a slow start (under valgrind, say) can be caught there:
         # where it is now, not where it was first seen.
         self._find_place()
         # Eight bits a channel: Pillow reads ImageMagick's default sixteen slowly.
-        area = "%dx%d+%d+%d" % (WIDTH, HEIGHT, self.x, self.y)
+        area = "%dx%d+%d+%d" % (self.size + (self.x, self.y))
         raw = subprocess.run(["import", "-window", "root", "-crop", area, "+repage",
                               "-depth", "8", "ppm:-"],
                              check=True, stdout=subprocess.PIPE, timeout=20).stdout
-        self.last_shot = Image.open(io.BytesIO(raw)).convert("RGB")
+        self.last_pixels = Image.open(io.BytesIO(raw)).convert("RGB")
+        self.last_shot = self.last_pixels
+        if self.size != (WIDTH, HEIGHT):
+            # At a whole scale a point is the mean of its pixels; at a
+            # fractional one a point's pixels also hold parts of its
+            # neighbours, and the pixel at its centre stands for it.
+            whole = self.scale == int(self.scale)
+            self.last_shot = self.last_pixels.resize((WIDTH, HEIGHT),
+                                                     Image.BOX if whole else Image.NEAREST)
         return self.last_shot
 
     def wait_for(self, what, check, timeout=8.0):
@@ -533,7 +558,14 @@ class Game:
         return self.wait_for(what, lambda shot: self.table_complaint(table, undo), timeout)
 
     def screen_complaint(self, shot, name):
-        score = difference(shot, self.pictures.full(name))
+        # Pictures painted at twice the size (name@2x.ext) are what a scaled
+        # window shows, compared pixel for pixel; others in points.
+        double = "@2x".join(os.path.splitext(name))
+        if (self.size != (WIDTH, HEIGHT) and shot is self.last_shot
+                and os.path.exists(os.path.join(self.pictures.folder, double))):
+            shot = self.last_pixels
+            name = double
+        score = difference(shot, self.pictures.full(name, shot.size))
         return None if score < SAME else "the window is not %s (difference %.1f)" % (name, score)
 
     def wait_screen(self, name, timeout=8.0):

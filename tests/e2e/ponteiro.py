@@ -6,20 +6,23 @@ milliseconds one time and tens the next: too uneven for a stream of moves at a
 mouse's rate, or for a press followed by a move with no pause between.
 """
 
+import math
 import subprocess
 
 from janela import Failure
 
 
 class Pointer:
-    """Steps in the window's own pixels, sent as one run of the helper."""
+    """Steps in the game's points, sent as one run of the helper in the
+    pixels of a window of that scale."""
 
-    def __init__(self, program, origin):
+    def __init__(self, program, origin, scale=1.0):
         self.program = program
         self.origin = origin
+        self.scale = scale
 
     def _screen(self, point):
-        return self.origin[0] + point[0], self.origin[1] + point[1]
+        return tuple(o + math.ceil(p * self.scale - 1e-9) for o, p in zip(self.origin, point))
 
     def move(self, point):
         return ("mover",) + self._screen(point)

@@ -7,6 +7,7 @@ row stops looking like the table's background, so the log tells which pointer
 move each frame shows, and when.
 """
 
+import math
 import os
 import time
 
@@ -42,14 +43,26 @@ def read_frames(path):
     return frames
 
 
-def read_moves(path, origin):
-    """The pointer helper's log: (send time, x, y), in window pixels."""
+def read_moves(path, origin, scale=1.0):
+    """The pointer helper's log: (send time, x, y), in the points of a window
+    of that scale."""
     moves = []
     with open(path) as f:
         for line in f:
             t, x, y = (int(v) for v in line.split())
-            moves.append((t, x - origin[0], y - origin[1]))
+            moves.append((t, math.floor((x - origin[0]) / scale),
+                          math.floor((y - origin[1]) / scale)))
     return moves
+
+
+def in_points(frames, scale, width=450):
+    """The frames' rows, logged in the pixels of a window of that scale, as
+    rows of points: each point's first pixel."""
+    if scale != 1:
+        for frame in frames:
+            frame.row = b"".join(frame.row[3 * p:3 * p + 3] for p in
+                                 (math.ceil(x * scale - 1e-9) for x in range(width)))
+    return frames
 
 
 def background_row(picture, y):

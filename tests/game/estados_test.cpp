@@ -58,13 +58,6 @@ TEST_F(EstadosTeste, OpeningTheMenuFromPlayPutsACardInTheAirBackHome) {
     }
 }
 
-TEST_F(EstadosTeste, TheWindowOpensCentredOnTheScreen) {
-    const sf::Vector2u janela(450, 600);
-    EXPECT_EQ(Jogo::posicao_centrada(sf::VideoMode(1920, 1080), janela), sf::Vector2i(735, 240));
-    EXPECT_EQ(Jogo::posicao_centrada(sf::VideoMode(1366, 768), janela), sf::Vector2i(458, 84));
-    EXPECT_EQ(Jogo::posicao_centrada(sf::VideoMode(800, 480), janela), sf::Vector2i(175, 0));
-}
-
 TEST_F(EstadosTeste, AnswersLeadToTheirStates) {
     const std::pair<int, int> menu[] = {{1, Jogo::Saindo},
                                         {2, Jogo::Jogando},
