@@ -1,6 +1,7 @@
 #include "game/jogo.hpp"
 
 #include "game/entrada_jogo.hpp"
+#include "plataforma/escala_arte.hpp"
 #include "plataforma/espera_janela.hpp"
 #include "plataforma/icone_janela.hpp"
 #include "screens/ganhou.hpp"
@@ -91,8 +92,7 @@ void Jogo::montar_mesa(sf::Texture& textura_fundo, mesa* m, pilha_crescente* c1,
     janela().setPosition(posicao_centrada(sf::VideoMode::getDesktopMode(), janela().getSize()));
     janela().setVisible(true);
 
-    textura_fundo.loadFromFile("imagens/fundo2.jpg", sf::IntRect());
-    background.setTexture(textura_fundo, false);
+    escala_arte::carregar(textura_fundo, background, "imagens/fundo2.jpg");
 
     c1->carregar(fundo_crescente);
     c1->set_posicao(304.0f, 64.0f);
