@@ -35,16 +35,16 @@ from janela import Failure  # noqa: E402
 ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
 SKIPPED = 77
 
-# Every file the game reads, and nothing else: the data folder holds only these,
-# each picture with its twin for scaled desktops.
-PICTURES = (
+# Every file the game reads, and nothing else: the data folder holds only these.
+GAME_FILES = (
     {"cartaazul%d.jpg" % n for n in range(1, 100)}
     | {"cartaroxa%d.jpg" % n for n in range(1, 100)}
     | {"tutorial%d.jpg" % n for n in range(1, 10)}
     | {"fundo0.jpg", "fundo100.jpg", "fundo2.jpg", "inicial.jpg", "menu.jpg", "instrucoes.jpg",
-       "ganhou2.jpg", "perdeu2.jpg", "desfazer.png", "botao_menu.png", "botao_dnv.png"}
+       "ganhou2.jpg", "perdeu2.jpg", "desfazer.png", "botao_menu.png", "botao_dnv.png",
+       "star.ttf"}
 )
-GAME_FILES = PICTURES | {n.replace(".", "@2x.") for n in PICTURES} | {"star.ttf"}
+GAME_FILES |= {n.replace(".", "@2x.") for n in GAME_FILES - {"star.ttf"}}  # scaled desktops
 
 # Where the launcher and the game's data go in each layout.
 LAYOUTS = {

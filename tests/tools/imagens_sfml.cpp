@@ -12,23 +12,20 @@ namespace {
 
 const std::string pasta = TREVALIA_IMAGENS_DIR;
 
-sf::Vector2u carregar(const std::string& nome) {
+// The size of a picture. Its twin for scaled desktops, drawn at half scale in
+// the same place, must load at exactly twice that size.
+sf::Vector2u tamanho(const std::string& nome, bool com_gemea = true) {
     sf::Texture textura;
     if (!textura.loadFromFile(pasta + "/" + nome)) {
         ADD_FAILURE() << nome << " does not load as a texture";
         return {0, 0};
     }
+    if (com_gemea) {
+        const std::size_t ponto = nome.rfind('.');
+        const std::string gemea = nome.substr(0, ponto) + "@2x" + nome.substr(ponto);
+        EXPECT_EQ(tamanho(gemea, false), textura.getSize() * 2u) << gemea;
+    }
     return textura.getSize();
-}
-
-// The size of a picture, whose twin for scaled desktops must load at exactly
-// twice that size: the game draws the twin at half scale in the same place.
-sf::Vector2u tamanho(const std::string& nome) {
-    const sf::Vector2u t = carregar(nome);
-    const std::string gemea =
-        nome.substr(0, nome.rfind('.')) + "@2x" + nome.substr(nome.rfind('.'));
-    EXPECT_EQ(carregar(gemea), sf::Vector2u(2 * t.x, 2 * t.y)) << gemea;
-    return t;
 }
 
 void todas_com_tamanho(const std::string& prefixo, int primeira, int ultima, unsigned largura,

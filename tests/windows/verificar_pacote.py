@@ -18,17 +18,16 @@ import zipfile
 ZIP, OBJDUMP, VERSION = sys.argv[1:4]
 FOLDER = "Trevalia-%s/" % VERSION
 
-# Every file the game opens from imagens/, by the names it builds: each picture
-# with its twin for scaled desktops, and the font.
-PICTURES = (
+# Every file the game opens from imagens/, by the names it builds.
+IMAGENS = (
     ["cartaazul%d.jpg" % n for n in range(1, 100)]
     + ["cartaroxa%d.jpg" % n for n in range(1, 100)]
     + ["tutorial%d.jpg" % k for k in range(1, 10)]
     + ["fundo0.jpg", "fundo100.jpg", "fundo2.jpg", "inicial.jpg", "menu.jpg",
        "instrucoes.jpg", "ganhou2.jpg", "perdeu2.jpg"]
-    + ["desfazer.png", "botao_menu.png", "botao_dnv.png"]
+    + ["desfazer.png", "botao_menu.png", "botao_dnv.png", "star.ttf"]
 )
-IMAGENS = PICTURES + [n.replace(".", "@2x.") for n in PICTURES] + ["star.ttf"]
+IMAGENS += [n.replace(".", "@2x.") for n in IMAGENS if n != "star.ttf"]  # scaled desktops
 
 # Windows' own DLLs, present on every installation.
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "opengl32.dll", "winmm.dll",
