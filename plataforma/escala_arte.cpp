@@ -13,7 +13,10 @@ float escala_arte::atual() {
     return escala;
 }
 
-std::string escala_arte::gemea(const std::string& caminho) {
+namespace {
+
+// imagens/menu.jpg -> imagens/menu@2x.jpg
+std::string gemea(const std::string& caminho) {
     const std::size_t barra = caminho.find_last_of("/\\");
     const std::size_t ponto = caminho.rfind('.');
     if (ponto == std::string::npos || (barra != std::string::npos && ponto < barra)) {
@@ -21,8 +24,6 @@ std::string escala_arte::gemea(const std::string& caminho) {
     }
     return caminho.substr(0, ponto) + "@2x" + caminho.substr(ponto);
 }
-
-namespace {
 
 // A twin that is simply not there (an older install, a hand-made folder) is
 // no fault, and SFML would report it as one for every picture read.

@@ -26,9 +26,6 @@ public:
     static bool carregar(sf::Texture& textura, sf::Sprite& sprite, const std::string& caminho,
                          bool novo_retangulo = false);
 
-    // imagens/menu.jpg -> imagens/menu@2x.jpg
-    static std::string gemea(const std::string& caminho);
-
 private:
     static float escala;
 };
