@@ -1,5 +1,6 @@
 #include "cards/cartas.hpp"
 
+#include "plataforma/escala_arte.hpp"
 #include "plataforma/ponto_jogo.hpp"
 
 cartas::cartas() : carregada(false) {}
@@ -9,13 +10,8 @@ cartas::~cartas() = default;
 void cartas::carregar(std::string caminho) {
     // The empty path means "hide this card"; asking the library would only
     // print a load error for a load that is meant to fail.
-    if (caminho.empty() || !textura.loadFromFile(caminho, sf::IntRect())) {
-        carregada = false;
-        return;
-    }
     // Without a reset the sprite keeps the rectangle of its first picture.
-    sprite.setTexture(textura, false);
-    carregada = true;
+    carregada = !caminho.empty() && escala_arte::carregar(textura, sprite, caminho);
 }
 
 void cartas::desenhar(sf::RenderWindow& janela) {
@@ -40,24 +36,26 @@ float cartas::get_y() const {
 
 void cartas::set_origem(float x, float y) {
     if (carregada) {
-        sprite.setOrigin(x, y);
+        sprite.setOrigin(x / sprite.getScale().x, y / sprite.getScale().y);
     }
 }
 
+// The origin and the size in points, as the game places cards, whatever the
+// scale of the picture drawn.
 float cartas::get_origem_x() const {
-    return sprite.getOrigin().x;
+    return sprite.getOrigin().x * sprite.getScale().x;
 }
 
 float cartas::get_origem_y() const {
-    return sprite.getOrigin().y;
+    return sprite.getOrigin().y * sprite.getScale().y;
 }
 
 float cartas::get_altura() const {
-    return sprite.getLocalBounds().height;
+    return sprite.getLocalBounds().height * sprite.getScale().y;
 }
 
 float cartas::get_largura() const {
-    return sprite.getLocalBounds().width;
+    return sprite.getLocalBounds().width * sprite.getScale().x;
 }
 
 sf::FloatRect cartas::get_bounding_rect() const {

@@ -2,6 +2,7 @@
 
 #include "game/entrada_jogo.hpp"
 #include "plataforma/abrir_janela.hpp"
+#include "plataforma/escala_arte.hpp"
 #include "plataforma/espera_janela.hpp"
 #include "screens/ganhou.hpp"
 #include "screens/instrucoes.hpp"
@@ -82,8 +83,7 @@ void Jogo::montar_mesa(sf::Texture& textura_fundo, mesa* m, pilha_crescente* c1,
                        pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2) {
     abrir_janela(janela());
 
-    textura_fundo.loadFromFile("imagens/fundo2.jpg", sf::IntRect());
-    background.setTexture(textura_fundo, false);
+    escala_arte::carregar(textura_fundo, background, "imagens/fundo2.jpg");
 
     c1->carregar(fundo_crescente);
     c1->set_posicao(304.0f, 64.0f);

@@ -1,12 +1,23 @@
 #include "game/painel_jogo.hpp"
 
+#include "plataforma/escala_arte.hpp"
+
+#include <cmath>
 #include <string>
+
+namespace {
+
+// The count: hollow digits of this many points, outlined this thick.
+constexpr float pontos_contagem = 20.0f;
+constexpr float contorno_contagem = 0.5f;
+
+} // namespace
 
 painel_jogo::painel_jogo() : carregado(false) {
     contagem.setPosition(100.0f, 10.0f);
-    contagem.setCharacterSize(20);
+    contagem.setCharacterSize(static_cast<unsigned>(pontos_contagem));
     contagem.setOutlineColor(sf::Color::Blue);
-    contagem.setOutlineThickness(0.5f);
+    contagem.setOutlineThickness(contorno_contagem);
     contagem.setFillColor(sf::Color::Transparent);
     desfazer.setPosition(204.0f, 180.0f);
     botao_menu.setPosition(187.0f, 17.0f);
@@ -23,14 +34,19 @@ void painel_jogo::carregar() {
     carregado = true;
     fonte.loadFromFile("imagens/star.ttf");
     contagem.setFont(fonte);
+    // The digits are rasterised for the window's own pixels and drawn back at
+    // 20 points: 20-pixel glyphs enlarged with the view would be blurred.
+    const unsigned pixels =
+        static_cast<unsigned>(std::lround(pontos_contagem * escala_arte::atual()));
+    const float de_volta = pontos_contagem / static_cast<float>(pixels);
+    contagem.setCharacterSize(pixels);
+    contagem.setOutlineThickness(contorno_contagem / de_volta);
+    contagem.setScale(de_volta, de_volta);
     // A failed load keeps the texture as it was; the rectangle always follows
     // the texture, as a freshly made sprite would.
-    textura_desfazer.loadFromFile("imagens/desfazer.png", sf::IntRect());
-    desfazer.setTexture(textura_desfazer, true);
-    textura_menu.loadFromFile("imagens/botao_menu.png", sf::IntRect());
-    botao_menu.setTexture(textura_menu, true);
-    textura_dnv.loadFromFile("imagens/botao_dnv.png", sf::IntRect());
-    botao_dnv.setTexture(textura_dnv, true);
+    escala_arte::carregar(textura_desfazer, desfazer, "imagens/desfazer.png", true);
+    escala_arte::carregar(textura_menu, botao_menu, "imagens/botao_menu.png", true);
+    escala_arte::carregar(textura_dnv, botao_dnv, "imagens/botao_dnv.png", true);
 }
 
 void painel_jogo::set_contagem(int restantes) {

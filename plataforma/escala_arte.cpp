@@ -1,5 +1,8 @@
 #include "plataforma/escala_arte.hpp"
 
+#include <cmath>
+#include <fstream>
+
 float escala_arte::escala = 1.0f;
 
 void escala_arte::definir(float nova) {
@@ -8,4 +11,60 @@ void escala_arte::definir(float nova) {
 
 float escala_arte::atual() {
     return escala;
+}
+
+namespace {
+
+// imagens/menu.jpg -> imagens/menu@2x.jpg
+std::string gemea(const std::string& caminho) {
+    const std::size_t barra = caminho.find_last_of("/\\");
+    const std::size_t ponto = caminho.rfind('.');
+    if (ponto == std::string::npos || (barra != std::string::npos && ponto < barra)) {
+        return caminho + "@2x";
+    }
+    return caminho.substr(0, ponto) + "@2x" + caminho.substr(ponto);
+}
+
+// A twin that is simply not there (an older install, a hand-made folder) is
+// no fault, and SFML would report it as one for every picture read.
+bool existe(const std::string& caminho) {
+    return std::ifstream(caminho, std::ios::binary).is_open();
+}
+
+} // namespace
+
+bool escala_arte::carregar(sf::Texture& textura, sf::Sprite& sprite, const std::string& caminho,
+                           bool novo_retangulo) {
+    float pixels = 1.0f; // of the texture, per point
+    if (escala > 1.0f) {
+        const std::string dobro = gemea(caminho);
+        if (existe(dobro) && textura.loadFromFile(dobro, sf::IntRect())) {
+            pixels = 2.0f;
+        }
+    }
+    if (pixels == 1.0f && !textura.loadFromFile(caminho, sf::IntRect())) {
+        return false;
+    }
+    // A sprite that keeps its rectangle keeps it, and its origin, in the
+    // pixels of the picture before: where one picture had a twin and the next
+    // has none, both are carried over, or the sprite would cover a quarter or
+    // four times its place.
+    const float antes = 1.0f / sprite.getScale().x;
+    if (sprite.getTexture() != nullptr && !novo_retangulo && antes != pixels) {
+        const float f = pixels / antes;
+        const sf::IntRect r = sprite.getTextureRect();
+        const auto em = [f](int v) {
+            return static_cast<int>(std::lround(static_cast<float>(v) * f));
+        };
+        sprite.setTextureRect(sf::IntRect(em(r.left), em(r.top), em(r.width), em(r.height)));
+        sprite.setOrigin(sprite.getOrigin() * f);
+    }
+    sprite.setTexture(textura, novo_retangulo);
+    sprite.setScale(1.0f / pixels, 1.0f / pixels);
+    // Drawn at a whole number of window pixels per texture pixel (scale 1 or
+    // 2 for a twin), the picture is sharpest unfiltered; at 1.5 it would
+    // drop and double rows and columns unevenly.
+    const float passo = escala / pixels;
+    textura.setSmooth(std::fabs(passo - std::round(passo)) > 0.001f);
+    return true;
 }

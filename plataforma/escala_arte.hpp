@@ -1,5 +1,9 @@
 #pragma once
 
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Texture.hpp>
+#include <string>
+
 // How many device pixels of the window stand for one of the game's points:
 // 1 until the window is opened on a desktop scaled otherwise. The game speaks
 // in 450x600 points everywhere; only what is painted (the pictures and the
@@ -11,6 +15,16 @@ public:
     // Set once, as the window is opened.
     static void definir(float escala);
     static float atual();
+
+    // Every picture the game shows is read here. Above scale 1 it reads the
+    // picture's twin painted at twice the size (`name@2x.ext`) when that one
+    // loads, else the picture itself; at scale 1 the twin is never looked at.
+    // Only a picture that loaded is given to the sprite, scaled so that it
+    // covers the same points either way; `novo_retangulo` as in
+    // sf::Sprite::setTexture. Nothing loaded: false, and both are left as
+    // they were.
+    static bool carregar(sf::Texture& textura, sf::Sprite& sprite, const std::string& caminho,
+                         bool novo_retangulo = false);
 
 private:
     static float escala;

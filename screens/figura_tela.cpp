@@ -1,14 +1,14 @@
 #include "screens/figura_tela.hpp"
 
+#include "plataforma/escala_arte.hpp"
+
 bool figura_tela::carregar(const std::string& caminho, const sf::Drawable* sobre) {
     // A failed load must show nothing rather than the picture read before it,
     // and a fresh sprite takes the whole of the new picture.
     textura = sf::Texture();
     sprite = sf::Sprite();
-    const bool carregou = textura.loadFromFile(caminho, sf::IntRect());
-    sprite.setTexture(textura, false);
     por_cima = sobre;
-    return carregou;
+    return escala_arte::carregar(textura, sprite, caminho);
 }
 
 void figura_tela::mostrar(sf::RenderWindow& janela) const {

@@ -1,5 +1,6 @@
 #include "screens/instrucoes.hpp"
 
+#include "plataforma/escala_arte.hpp"
 #include "screens/tela_comum.hpp"
 
 #include <string>
@@ -31,9 +32,8 @@ int Instrucoes::get_k() const {
 int Instrucoes::Mostrar(sf::RenderWindow& janela) {
     // A failed load leaves the last page's picture in place. The sprite takes
     // its rectangle from the first page it is given and keeps it.
-    textura_pagina.loadFromFile("imagens/tutorial" + std::to_string(get_k()) + ".jpg",
-                                sf::IntRect());
-    sprite_pagina.setTexture(textura_pagina, false);
+    escala_arte::carregar(textura_pagina, sprite_pagina,
+                          "imagens/tutorial" + std::to_string(get_k()) + ".jpg");
     sprite_pagina.setOrigin(0.0f, 0.0f);
     sprite_pagina.setPosition(80.0f, 100.0f);
 

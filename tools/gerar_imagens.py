@@ -2,6 +2,11 @@
 
     /usr/bin/python3 tools/gerar_imagens.py OUTPUT_DIR
 
+Every picture is written twice: at its size in the game's points, and painted
+again at twice that size as `<name>@2x.<ext>` beside it, for desktops scaled to
+more than one pixel per point. The font has no such twin: text is drawn from it
+at any size.
+
 The output depends on nothing but this code and the DejaVu fonts: the same
 generator always writes the same bytes.
 """
@@ -16,7 +21,7 @@ import botoes  # noqa: E402
 import telas  # noqa: E402
 import tutorial  # noqa: E402
 from cartas import empty_pile, hand_card, pile_card  # noqa: E402
-from pintura import FONT_BOLD  # noqa: E402
+from pintura import FONT_BOLD, at_scale  # noqa: E402
 
 CARD_VALUES = range(1, 100)
 
@@ -42,20 +47,30 @@ def pictures():
     return jobs
 
 
+def twice(name):
+    """The name of a picture's twin at twice the size: menu.jpg, menu@2x.jpg."""
+    stem, ext = os.path.splitext(name)
+    return stem + "@2x" + ext
+
+
 def write(out_dir, names=None):
-    """Writes the pictures (all, or only the named ones) and the font."""
+    """Writes the pictures and their twins (all, or only the named ones) and
+    the font."""
     os.makedirs(out_dir, exist_ok=True)
-    for name, paint in pictures().items():
-        if names is not None and name not in names:
-            continue
-        canvas = paint()
-        path = os.path.join(out_dir, name)
-        tmp = path + ".tmp"
-        if name.endswith(".png"):
-            canvas.save_png(tmp)
-        else:
-            canvas.save_jpg(tmp)
-        os.replace(tmp, path)
+    for k, named in ((1, str), (2, twice)):
+        with at_scale(k):
+            for name, paint in pictures().items():
+                name = named(name)
+                if names is not None and name not in names:
+                    continue
+                canvas = paint()
+                path = os.path.join(out_dir, name)
+                tmp = path + ".tmp"
+                if name.endswith(".png"):
+                    canvas.save_png(tmp)
+                else:
+                    canvas.save_jpg(tmp)
+                os.replace(tmp, path)
     if names is None or "star.ttf" in names:
         # The count on the table is drawn in the same face as all the art.
         shutil.copyfile(FONT_BOLD, os.path.join(out_dir, "star.ttf"))

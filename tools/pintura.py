@@ -4,8 +4,15 @@ Shapes are drawn four times larger and scaled down, which gives them smooth
 edges; text is drawn at its real size so that FreeType's hinting keeps small
 letters crisp. Everything is composited onto an RGBA canvas and flattened only
 when a picture is saved, so the transparent buttons keep clean edges.
+
+Every picture is also painted at twice its size for scaled desktops. The art
+always speaks in the game's points; a canvas made `at_scale(2)` has two pixels
+per point and draws its shapes and text at that resolution, rather than
+enlarging the small picture, so that edges and letters are as sharp as the
+desktop's own.
 """
 
+import contextlib
 import math
 import os
 import random
@@ -45,6 +52,20 @@ PURPLE = {"top": (150, 94, 218), "bottom": (104, 54, 172), "rim": (212, 176, 255
 
 _fonts = {}
 
+# Pixels per point of the canvases being made now.
+_scale = 1
+
+
+@contextlib.contextmanager
+def at_scale(k):
+    """Canvases made inside have k pixels per point."""
+    global _scale
+    before, _scale = _scale, k
+    try:
+        yield
+    finally:
+        _scale = before
+
 
 def font(size, bold=True):
     key = (size, bold)
@@ -79,11 +100,13 @@ class Canvas:
     def __init__(self, width, height, color=(0, 0, 0, 0)):
         if len(color) == 3:
             color = tuple(color) + (255,)
-        self.img = Image.new("RGBA", (width, height), color)
+        self.k = _scale
+        self.img = Image.new("RGBA", (width * self.k, height * self.k), color)
 
     @property
     def size(self):
-        return self.img.size
+        """In points; `img.size` is in pixels."""
+        return (self.img.size[0] // self.k, self.img.size[1] // self.k)
 
     # -- compositing ---------------------------------------------------------
 
@@ -98,22 +121,28 @@ class Canvas:
     def _cover(self, bbox, draw):
         """Coverage mask of a shape inside bbox, drawn supersampled.
 
-        `draw(d, p)` draws white on `d`; `p(x, y)` maps canvas coordinates to
-        the enlarged mask. Returns (mask, origin) clipped to the canvas.
+        `draw(d, p)` draws white on `d`; `p(x, y)` maps points to the enlarged
+        mask, where a point is `_unit()` mask pixels wide. Returns (mask,
+        origin) clipped to the canvas, in pixels.
         """
-        x0 = max(0, int(bbox[0]) - 1)
-        y0 = max(0, int(bbox[1]) - 1)
-        x1 = min(self.size[0], int(bbox[2]) + 2)
-        y1 = min(self.size[1], int(bbox[3]) + 2)
+        k = self.k
+        x0 = max(0, int(bbox[0] * k) - 1)
+        y0 = max(0, int(bbox[1] * k) - 1)
+        x1 = min(self.img.size[0], int(bbox[2] * k) + 2)
+        y1 = min(self.img.size[1], int(bbox[3] * k) + 2)
         if x1 <= x0 or y1 <= y0:
             return None, (0, 0)
         big = Image.new("L", ((x1 - x0) * SS, (y1 - y0) * SS), 0)
 
         def p(x, y):
-            return ((x - x0) * SS, (y - y0) * SS)
+            return ((x * k - x0) * SS, (y * k - y0) * SS)
 
         draw(ImageDraw.Draw(big), p)
         return big.resize((x1 - x0, y1 - y0), Image.Resampling.BOX), (x0, y0)
+
+    def _unit(self):
+        """Mask pixels per point."""
+        return SS * self.k
 
     def _fill(self, bbox, draw, color, opacity=1.0):
         mask, origin = self._cover(bbox, draw)
@@ -128,26 +157,28 @@ class Canvas:
         The box's right and bottom edges are exclusive, like pixel ranges.
         """
         x0, y0, x1, y1 = box
+        u = self._unit()
 
         def draw(d, p):
             a, b = p(x0, y0)
             c, e = p(x1, y1)
-            d.rounded_rectangle((a, b, c - 1, e - 1), radius * SS, fill=255)
+            d.rounded_rectangle((a, b, c - 1, e - 1), radius * u, fill=255)
             if width:
                 a, b = p(x0 + width, y0 + width)
                 c, e = p(x1 - width, y1 - width)
-                d.rounded_rectangle((a, b, c - 1, e - 1), max(0, radius - width) * SS, fill=0)
+                d.rounded_rectangle((a, b, c - 1, e - 1), max(0, radius - width) * u, fill=0)
 
         self._fill(box, draw, color, opacity)
 
     def rounded_gradient(self, box, radius, top, bottom):
         """A rounded rectangle filled with a vertical gradient."""
         x0, y0, x1, y1 = box
+        u = self._unit()
 
         def draw(d, p):
             a, b = p(x0, y0)
             c, e = p(x1, y1)
-            d.rounded_rectangle((a, b, c - 1, e - 1), radius * SS, fill=255)
+            d.rounded_rectangle((a, b, c - 1, e - 1), radius * u, fill=255)
 
         mask, origin = self._cover(box, draw)
         ramp = Image.linear_gradient("L").resize(mask.size, Image.Resampling.BILINEAR)
@@ -180,11 +211,12 @@ class Canvas:
         xs = [x for x, _ in points]
         ys = [y for _, y in points]
         pad = width
+        u = self._unit()
 
         def draw(d, p):
             pts = [p(x, y) for x, y in points]
-            d.line(pts, fill=255, width=round(width * SS), joint="curve")
-            r = width * SS / 2
+            d.line(pts, fill=255, width=round(width * u), joint="curve")
+            r = width * u / 2
             for x, y in (pts[0], pts[-1]):
                 d.ellipse((x - r, y - r, x + r, y + r), fill=255)
 
@@ -194,9 +226,10 @@ class Canvas:
 
     def arc(self, box, start, end, width, color, opacity=1.0):
         x0, y0, x1, y1 = box
+        u = self._unit()
 
         def draw(d, p):
-            d.arc(p(x0, y0) + p(x1, y1), start, end, fill=255, width=round(width * SS))
+            d.arc(p(x0, y0) + p(x1, y1), start, end, fill=255, width=round(width * u))
 
         self._fill(box, draw, color, opacity)
 
@@ -239,6 +272,9 @@ class Canvas:
 
     def shadow(self, box, radius, blur, offset=(0, 2), opacity=0.45, color=(0, 0, 0)):
         """A soft shadow under a rounded rectangle."""
+        k = self.k
+        box, radius, blur = [v * k for v in box], radius * k, blur * k
+        offset = (offset[0] * k, offset[1] * k)
         pad = blur * 3
         x0, y0, x1, y1 = box
         w = int(x1 - x0 + 2 * pad)
@@ -252,8 +288,8 @@ class Canvas:
         oy = int(y0 - pad + offset[1])
         # Clip to the canvas: alpha_composite wants the layer inside.
         cx0, cy0 = max(0, -ox), max(0, -oy)
-        cx1 = min(w, self.size[0] - ox)
-        cy1 = min(h, self.size[1] - oy)
+        cx1 = min(w, self.img.size[0] - ox)
+        cy1 = min(h, self.img.size[1] - oy)
         if cx1 <= cx0 or cy1 <= cy0:
             return
         mask = mask.crop((cx0, cy0, cx1, cy1))
@@ -284,7 +320,7 @@ class Canvas:
 
     def vertical_gradient(self, box, top, bottom):
         """From `top` at the box's top edge to `bottom` at its bottom edge."""
-        x0, y0, x1, y1 = (int(v) for v in box)
+        x0, y0, x1, y1 = (int(v * self.k) for v in box)
         w, h = x1 - x0, y1 - y0
         self.rounded(box, 0, top)
         ramp = Image.new("F", (1, h))
@@ -293,12 +329,14 @@ class Canvas:
 
     def glow(self, center, radius, color, opacity):
         """A soft round light, brightest in the middle."""
-        cx, cy = center
+        k = self.k
+        cx, cy, radius = center[0] * k, center[1] * k, radius * k
         x0, y0 = max(0, int(cx - radius)), max(0, int(cy - radius))
-        x1, y1 = min(self.size[0], int(cx + radius) + 1), min(self.size[1], int(cy + radius) + 1)
+        x1 = min(self.img.size[0], int(cx + radius) + 1)
+        y1 = min(self.img.size[1], int(cy + radius) + 1)
         # Worked out on a coarse grid and smoothly enlarged: the light has no
         # detail, and per-pixel Python would be slow.
-        step = 4
+        step = 4 * k
         gw, gh = (x1 - x0) // step + 2, (y1 - y0) // step + 2
         values = []
         for j in range(gh):
@@ -320,13 +358,19 @@ class Canvas:
     ):
         """Text at its real size; refuses to draw text wider than max_width.
         `tracking` spreads the letters apart (left-anchored text only)."""
-        f = font(size, bold)
         width = text_width(text, size, bold, tracking)
         if max_width is not None and width > max_width:
             raise TextTooWide(
                 "%r at %dpx is %.0f px wide, room for %d" % (text, size, width, max_width)
             )
-        mask = Image.new("L", self.size, 0)
+        k = self.k
+        return self._text_pixels(
+            (xy[0] * k, xy[1] * k), text, font(size * k, bold), color, anchor, opacity, tracking * k
+        )
+
+    def _text_pixels(self, xy, text, f, color, anchor, opacity, tracking=0):
+        """Text at a place in pixels, in a font already at the canvas's scale."""
+        mask = Image.new("L", self.img.size, 0)
         d = ImageDraw.Draw(mask)
         if tracking:
             assert anchor[0] == "l", "spaced-out text is placed by its left edge"
@@ -344,12 +388,14 @@ class Canvas:
 
     def number(self, center, text, size, color, opacity=1.0):
         """Digits centred by their ink, not by the font's line box, so that a
-        number sits in the optical middle of its card."""
-        f = font(size, True)
+        number sits in the optical middle of its card. The ink is measured
+        at the canvas's scale: hinting moves it by whole pixels."""
+        k = self.k
+        f = font(size * k, True)
         left, top, right, bottom = f.getbbox(text, anchor="ls")
-        x = center[0] - (left + right) / 2
-        y = center[1] - (top + bottom) / 2
-        return self.text((round(x), round(y)), text, size, color, anchor="ls", opacity=opacity)
+        x = center[0] * k - (left + right) / 2
+        y = center[1] * k - (top + bottom) / 2
+        return self._text_pixels((round(x), round(y)), text, f, color, "ls", opacity)
 
     def paragraph(
         self, x, y, lines, size, color, leading=None, bold=False, anchor="la", max_width=None
@@ -365,10 +411,12 @@ class Canvas:
     # -- pictures -------------------------------------------------------------
 
     def paste(self, picture, xy):
-        """Lays another RGBA picture (or Canvas) over this one."""
+        """Lays another RGBA picture (a Canvas of the same scale, or an image
+        in this canvas's pixels) over this one, at a place in points."""
         if isinstance(picture, Canvas):
+            assert picture.k == self.k, "a picture pasted at another scale"
             picture = picture.img
-        self.img.alpha_composite(picture, dest=(int(xy[0]), int(xy[1])))
+        self.img.alpha_composite(picture, dest=(int(xy[0] * self.k), int(xy[1] * self.k)))
 
     def save_jpg(self, path):
         # Full-resolution chroma keeps the coloured edges of small text sharp.

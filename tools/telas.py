@@ -44,8 +44,11 @@ def rotated(canvas, angle):
 
 
 def with_shadow(target, picture, xy, blur=4, offset=(0, 3), opacity=0.45):
-    """Lays a picture on the canvas over the soft shadow of its own shape."""
-    x, y = int(xy[0]), int(xy[1])
+    """Lays a picture (in the target's pixels) on the canvas, at a place in
+    points, over the soft shadow of its own shape."""
+    k = target.k
+    x, y = int(xy[0] * k), int(xy[1] * k)
+    blur, offset = blur * k, (offset[0] * k, offset[1] * k)
     pad = blur * 3
     alpha = picture.getchannel("A")
     mask = Image.new("L", (alpha.width + 2 * pad, alpha.height + 2 * pad), 0)
@@ -73,7 +76,8 @@ def fan(target, centre, cards, size, spread=10, step=None, dim=0.0):
         pic = rotated(face, angle)
         cx = centre[0] + t * step
         cy = centre[1] + abs(t) * size[1] * 0.06
-        with_shadow(target, pic, (cx - pic.width / 2, cy - pic.height / 2))
+        half = 2 * target.k  # the rotated picture's pixels, halved into points
+        with_shadow(target, pic, (cx - pic.width / half, cy - pic.height / half))
 
 
 def backdrop():
@@ -131,7 +135,8 @@ def table():
 def table_colour(table_canvas, points):
     """The average table colour at some points: the corners of a card are
     painted in it, since JPEG has no transparency."""
-    px = [table_canvas.img.getpixel(p)[:3] for p in points]
+    k = table_canvas.k
+    px = [table_canvas.img.getpixel((x * k, y * k))[:3] for x, y in points]
     return tuple(round(sum(ch) / len(px)) for ch in zip(*px))
 
 

@@ -29,7 +29,8 @@ class Page:
         w, h = SIZE
         self.heading = heading
         # The sheet's rounded corners show the instructions screen behind it.
-        ground = telas.screen("instrucoes.jpg", buttons=False).img.crop(telas.PAGE_BOX)
+        screen = telas.screen("instrucoes.jpg", buttons=False)
+        ground = screen.img.crop(tuple(v * screen.k for v in telas.PAGE_BOX))
         self.c = Canvas(w, h)
         self.c.paste(ground, (0, 0))
         self.c.rounded((0, 0, w, h), 14, PAPER)
@@ -274,14 +275,15 @@ def _page7():
 
 
 def _hollow(canvas, baseline_left, text):
+    k = canvas.k
     d = ImageDraw.Draw(canvas.img)
     d.text(
-        baseline_left,
+        (baseline_left[0] * k, baseline_left[1] * k),
         text,
-        font=font(20),
+        font=font(20 * k),
         anchor="ls",
         fill=mix(PAPER, (0, 0, 0), 0.1),
-        stroke_width=1,
+        stroke_width=k,
         stroke_fill=COUNT_BLUE,
     )
 

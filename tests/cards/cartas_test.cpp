@@ -1,8 +1,11 @@
 #include "cards/cartas.hpp"
+#include "plataforma/escala_arte.hpp"
 #include "tests/support/pasta_temporaria.hpp"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <tuple>
 
 TEST(Cartas, AnUnloadedCardIsInertAndSitsAtTheOrigin) {
     cartas carta;
@@ -60,6 +63,43 @@ TEST(Cartas, ASecondPictureKeepsTheFirstRectangle) {
     EXPECT_TRUE(carta.get_carregada());
     EXPECT_EQ(carta.sprite.getTextureRect(), sf::IntRect(0, 0, 20, 30));
     EXPECT_EQ(carta.get_largura(), 20);
+}
+
+// Scaled, a card shows its twin at twice the size when that one loads, over
+// the points of the picture, through a picture without a twin and back; a
+// missing twin is no error, and only a fractional scale is filtered.
+TEST(Cartas, AScaledCardReadsItsTwinAndCoversTheSamePoints) {
+    enum { nenhuma, boa, estragada };
+    // scale, twin, width of the texture read
+    const std::tuple<float, int, unsigned> casos[] = {
+        {1, boa, 70}, {2, boa, 140}, {1.5f, boa, 140}, {1.5f, nenhuma, 70}, {2, estragada, 70}};
+    for (const auto& [escala, gemea, largura] : casos) {
+        pasta_temporaria pasta;
+        pasta.criar_imagem("a.png", 70, 96);
+        pasta.criar_imagem("b.png", 70, 96);
+        if (gemea == boa) {
+            pasta.criar_imagem("a@2x.png", 140, 192);
+        } else if (gemea == estragada) {
+            std::ofstream("imagens/a@2x.png") << "not a picture";
+        }
+        escala_arte::definir(escala);
+        std::ostringstream erros;
+        std::streambuf* anterior = sf::err().rdbuf(erros.rdbuf());
+        cartas carta;
+        carta.carregar("imagens/a.png");
+        carta.set_origem(35, 48);
+        carta.set_posicao(100, 408);
+        EXPECT_EQ(carta.sprite.getTexture()->getSize().x, largura) << escala;
+        EXPECT_EQ(carta.sprite.getTexture()->isSmooth(), escala == 1.5f) << escala;
+        EXPECT_EQ(erros.str().empty(), gemea != estragada) << erros.str();
+        for (const char* nome : {"imagens/b.png", "imagens/a.png"}) {
+            EXPECT_EQ(carta.get_bounding_rect(), sf::FloatRect(65, 360, 70, 96)) << nome;
+            EXPECT_EQ(carta.get_largura(), 70) << nome;
+            carta.carregar(nome);
+        }
+        sf::err().rdbuf(anterior);
+    }
+    escala_arte::definir(1);
 }
 
 TEST(Cartas, TheMouseTestIncludesAllFourEdges) {

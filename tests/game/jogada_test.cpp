@@ -1,3 +1,4 @@
+#include "plataforma/escala_arte.hpp"
 #include "tests/game/mesa_de_teste.hpp"
 
 namespace {
@@ -229,6 +230,19 @@ TEST_F(JogadaTeste, TheAnswerSaysWhatEachEventDidAndAskedFor) {
         EXPECT_EQ(resposta.mudou, caso.mudou) << caso.nome;
         EXPECT_EQ(resposta.pedido, caso.pedido) << caso.nome;
     }
+
+    // Scaled, a button shows its twin over the same points, and the count,
+    // drawn from glyphs twice the size, keeps its size.
+    pasta.criar_imagem("botao_menu@2x.png", 80, 60);
+    Jogo::painel().set_contagem(99);
+    const float largura = Jogo::painel().contagem.getGlobalBounds().width;
+    escala_arte::definir(2);
+    Jogo::painel().carregar();
+    EXPECT_NEAR(Jogo::painel().contagem.getGlobalBounds().width, largura, 1.0f);
+    EXPECT_EQ(Jogo::painel().botao_menu.getTexture()->getSize().x, 80u);
+    EXPECT_EQ(Jogo::painel().botao_menu.getGlobalBounds(), sf::FloatRect(187, 17, 40, 30));
+    escala_arte::definir(1);
+    Jogo::painel().carregar();
 }
 
 TEST_F(JogadaTeste, APassHandlesTheWholeQueueThenShowsWhereItLeftTheTable) {

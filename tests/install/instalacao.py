@@ -44,6 +44,7 @@ GAME_FILES = (
        "ganhou2.jpg", "perdeu2.jpg", "desfazer.png", "botao_menu.png", "botao_dnv.png",
        "star.ttf"}
 )
+GAME_FILES |= {n.replace(".", "@2x.") for n in GAME_FILES - {"star.ttf"}}  # scaled desktops
 
 # Where the launcher and the game's data go in each layout.
 LAYOUTS = {

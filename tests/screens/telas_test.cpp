@@ -1,3 +1,4 @@
+#include "plataforma/escala_arte.hpp"
 #include "screens/ganhou.hpp"
 #include "screens/instrucoes.hpp"
 #include "screens/menu.hpp"
@@ -92,6 +93,18 @@ TEST_F(TelaTeste, PagesRunFromOneToNineAndAMissingPageKeepsTheOneBefore) {
     instrucoes.Mostrar(fechada);
     EXPECT_EQ(instrucoes.textura_pagina.getSize(), sf::Vector2u(50, 60));
     EXPECT_EQ(instrucoes.sprite_pagina.getPosition(), sf::Vector2f(80, 100));
+    // Scaled, pages 1 (with a twin), 2 (missing) and 3 lie in the same place.
+    pasta.criar_imagem("tutorial1@2x.jpg", 100, 120);
+    pasta.criar_imagem("tutorial3.jpg", 50, 60);
+    escala_arte::definir(2);
+    instrucoes.set_k(1);
+    for (const unsigned largura : {100u, 100u, 50u}) {
+        instrucoes.Mostrar(fechada);
+        instrucoes.proximo_k();
+        EXPECT_EQ(instrucoes.textura_pagina.getSize().x, largura);
+        EXPECT_EQ(instrucoes.sprite_pagina.getGlobalBounds(), sf::FloatRect(80, 100, 50, 60));
+    }
+    escala_arte::definir(1);
 
     const std::pair<void (Instrucoes::*)(), int> passos[] = {
         {&Instrucoes::anterior_k, 1}, {&Instrucoes::anterior_k, 1}, {&Instrucoes::proximo_k, 2}};

@@ -12,11 +12,18 @@ namespace {
 
 const std::string pasta = TREVALIA_IMAGENS_DIR;
 
-sf::Vector2u tamanho(const std::string& nome) {
+// The size of a picture. Its twin for scaled desktops, drawn at half scale in
+// the same place, must load at exactly twice that size.
+sf::Vector2u tamanho(const std::string& nome, bool com_gemea = true) {
     sf::Texture textura;
     if (!textura.loadFromFile(pasta + "/" + nome)) {
         ADD_FAILURE() << nome << " does not load as a texture";
         return {0, 0};
+    }
+    if (com_gemea) {
+        const std::size_t ponto = nome.rfind('.');
+        const std::string gemea = nome.substr(0, ponto) + "@2x" + nome.substr(ponto);
+        EXPECT_EQ(tamanho(gemea, false), textura.getSize() * 2u) << gemea;
     }
     return textura.getSize();
 }

@@ -11,7 +11,7 @@ import sys
 import tempfile
 import unittest
 
-from PIL import Image, ImageChops
+from PIL import Image, ImageChops, ImageStat
 
 TOOLS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools")
 sys.path.insert(0, TOOLS)
@@ -250,6 +250,9 @@ class Generator(unittest.TestCase):
             "tutorial6.jpg",
             "desfazer.png",
             "star.ttf",
+            "cartaroxa99@2x.jpg",
+            "tutorial6@2x.jpg",
+            "desfazer@2x.png",
         ]
         with tempfile.TemporaryDirectory() as tmp:
             gerar_imagens.write(tmp, names=sample)
@@ -270,6 +273,17 @@ class Generator(unittest.TestCase):
             hashlib.sha1(picture("tutorial%d.jpg" % k).tobytes()).hexdigest() for k in range(1, 10)
         }
         self.assertEqual(len(digests), 9)
+
+    def test_every_picture_has_a_twin_twice_its_size_that_shows_the_same(self):
+        # Painted again at twice the size: brought back down it is still the
+        # same picture, give or take edges and JPEG noise.
+        names = set(os.listdir(IMAGENS))
+        self.assertNotIn("star@2x.ttf", names)
+        for name in sorted(n for n in names if n.endswith((".jpg", ".png")) and "@2x" not in n):
+            one, two = picture(name, "RGBA"), picture(gerar_imagens.twice(name), "RGBA")
+            self.assertEqual(two.size, (2 * one.width, 2 * one.height), name)
+            small = two.resize(one.size, Image.Resampling.BOX)
+            self.assertLess(max(ImageStat.Stat(ImageChops.difference(one, small)).mean), 12, name)
 
     def test_jpeg_names_hold_jpeg(self):
         for name in sorted(os.listdir(IMAGENS)):

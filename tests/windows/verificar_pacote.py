@@ -27,6 +27,7 @@ IMAGENS = (
        "instrucoes.jpg", "ganhou2.jpg", "perdeu2.jpg"]
     + ["desfazer.png", "botao_menu.png", "botao_dnv.png", "star.ttf"]
 )
+IMAGENS += [n.replace(".", "@2x.") for n in IMAGENS if n != "star.ttf"]  # scaled desktops
 
 # Windows' own DLLs, present on every installation.
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "opengl32.dll", "winmm.dll",
