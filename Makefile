@@ -21,7 +21,7 @@ ifeq ($(CI),true)
 CMAKE_ARGS += -DTREVALIA_WERROR=ON
 endif
 
-.PHONY: all build deps run test test-sanitize test-load screenshot bench-lag bench-idle bench-soak valgrind windows test-windows clean
+.PHONY: all build deps run test test-sanitize test-load screenshot bench-lag bench-idle bench-soak valgrind windows test-windows test-debian13 clean
 
 all: build
 
@@ -108,6 +108,11 @@ valgrind:
 	$(XVFB) /usr/bin/python3 -B bench/valgrind_sessao.py --jogo $(BUILD)/trevalia \
 		--imagens $(BUILD)/imagens --monte $(BUILD)/tests/e2e/e2e_imprime_monte \
 		--xml $(BUILD)/valgrind.xml
+
+# `make test` again in a pristine Debian 13 root, as a newcomer there would run
+# it (scripts/test-debian13). As root; the root is cached in /var/cache/trevalia.
+test-debian13:
+	./scripts/test-debian13
 
 .PHONY: install uninstall package
 

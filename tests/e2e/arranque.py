@@ -39,13 +39,15 @@ def frozen_environment(folder, when=FROZEN):
     keeps a semaphore and a shared-memory object named after the process id in
     /dev/shm and removes them only at a normal exit: see vestigios.ended().
     The monotonic clock stays real, so timeouts and frame timing are not frozen.
-    TREVALIA_E2E_PRELOAD names libraries to preload before it (a sanitizer
-    runtime, a display simulation), separated by colons. Sanitizer reports go
+    TREVALIA_E2E_PRELOAD names libraries to preload after it (a sanitizer
+    runtime, a display simulation), separated by colons: with AddressSanitizer's
+    runtime before it, Debian 13's libfaketime hangs the program as it starts
+    (each wraps the clock and calls the other before it is ready). Sanitizer reports go
     to files in `folder`, the program's working folder (see sanitizer_reports).
     """
     env = dict(os.environ)
     extra = [p for p in env.get("TREVALIA_E2E_PRELOAD", "").split(":") if p]
-    env["LD_PRELOAD"] = ":".join(extra + [libfaketime()])
+    env["LD_PRELOAD"] = ":".join([libfaketime()] + extra)
     env["FAKETIME"] = when
     env["DONT_FAKE_MONOTONIC"] = "1"
     env.pop("FAKETIME_SHARED", None)

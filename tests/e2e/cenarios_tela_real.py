@@ -82,6 +82,8 @@ def arrasto_a_125hz(ctx):
         game, table = playing(ctx)
         with game, pointer_on(ctx, game) as pointer:
             before = len(quadros.wait_quiet(frames_log))
+            # An empty log would pass every count below whatever the game draws.
+            check(before > 0, "the 60 Hz display saw none of the game's frames")
             pointer.run(pointer.move(janela.QUIET[0]),
                         pointer.line(janela.QUIET[0], (430, 330), 250, 125))
             game.settle()

@@ -6,7 +6,10 @@
  * the driver holds every swap until the next refresh. This wraps
  * glXSwapBuffers so that it returns only at the next tick of a 60 Hz clock
  * (ticks are multiples of 1/60 s of CLOCK_MONOTONIC, the same for every
- * process, so other programs can line their own times up with them).
+ * process, so other programs can line their own times up with them). A
+ * program that looks the swap up by name rather than importing it, through
+ * dlsym or glXGetProcAddress (SFML 2.6 loads GLX so), is handed the wrapper
+ * too.
  *
  * With TREVALIA_QUADROS set to a file name, each swap appends a line to it:
  * the time the swap was called and the tick it returned at, in nanoseconds of
@@ -48,21 +51,130 @@ static void dormir_ate(int64_t instante_ns) {
     }
 }
 
+typedef void (*funcao_t)(void);
 typedef void (*troca_t)(Display*, GLXDrawable);
+typedef void* (*busca_t)(void*, const char*);
+typedef funcao_t (*endereco_t)(const GLubyte*);
+
+/* POSIX's way between dlsym's pointers and function pointers. */
+static void* objeto(funcao_t funcao) {
+    void* ponteiro;
+    memcpy(&ponteiro, &funcao, sizeof ponteiro);
+    return ponteiro;
+}
+
+static funcao_t funcao(void* ponteiro) {
+    funcao_t resultado;
+    memcpy(&resultado, &ponteiro, sizeof resultado);
+    return resultado;
+}
+
+void glXSwapBuffers(Display* tela, GLXDrawable desenhavel);
+funcao_t glXGetProcAddressARB(const GLubyte* nome);
+
+/* The C library's own dlsym: glibc 2.34 moved it into libc under a new version;
+ * before, it was libdl's under the first one. */
+__attribute__((visibility("hidden"), used)) busca_t busca_real = NULL;
+
+static busca_t dlsym_real(void) {
+    if (busca_real == NULL) {
+        void* simbolo = dlvsym(RTLD_NEXT, "dlsym", "GLIBC_2.34");
+        if (simbolo == NULL) {
+            simbolo = dlvsym(RTLD_NEXT, "dlsym", "GLIBC_2.2.5");
+        }
+        busca_real = (busca_t)funcao(simbolo);
+        if (busca_real == NULL) {
+            fprintf(stderr, "tela_60hz: no dlsym to wrap\n");
+            abort();
+        }
+    }
+    return busca_real;
+}
+
+/* The swap and GLX's lookup as the program found them by name: a library that
+ * loads GLX itself, as SFML 2.6 does, imports neither, and a lookup through
+ * RTLD_NEXT would not see a library it opened on its own. */
+static troca_t troca_achada = NULL;
+static endereco_t endereco_achado = NULL;
 
 static troca_t troca_real(void) {
-    static troca_t real = NULL;
-    if (real == NULL) {
-        /* POSIX's way to turn dlsym's pointer into a function pointer. */
-        void* simbolo = dlsym(RTLD_NEXT, "glXSwapBuffers");
-        memcpy(&real, &simbolo, sizeof real);
-        if (real == NULL) {
+    if (troca_achada == NULL) {
+        troca_achada = (troca_t)funcao(dlsym_real()(RTLD_NEXT, "glXSwapBuffers"));
+        if (troca_achada == NULL) {
             fprintf(stderr, "tela_60hz: no glXSwapBuffers to wrap\n");
             abort();
         }
     }
-    return real;
+    return troca_achada;
 }
+
+/* What a lookup of `nome` that found `achado` hands out instead: our swap, and
+ * our GLX lookup, which hands out our swap in turn; NULL for any other name. */
+static funcao_t nosso(const char* nome, funcao_t achado) {
+    if (achado == NULL) {
+        return NULL;
+    }
+    if (strcmp(nome, "glXSwapBuffers") == 0) {
+        if (troca_achada == NULL && achado != (funcao_t)glXSwapBuffers) {
+            troca_achada = (troca_t)achado;
+        }
+        return (funcao_t)glXSwapBuffers;
+    }
+    /* The ARB name and the plain one are the same function in every GLX. */
+    if (strcmp(nome, "glXGetProcAddressARB") == 0 || strcmp(nome, "glXGetProcAddress") == 0) {
+        if (endereco_achado == NULL && achado != (funcao_t)glXGetProcAddressARB) {
+            endereco_achado = (endereco_t)achado;
+        }
+        return (funcao_t)glXGetProcAddressARB;
+    }
+    return NULL;
+}
+
+funcao_t glXGetProcAddressARB(const GLubyte* nome) {
+    if (endereco_achado == NULL) {
+        endereco_achado = (endereco_t)funcao(dlsym_real()(RTLD_NEXT, "glXGetProcAddressARB"));
+    }
+    const funcao_t achado = endereco_achado != NULL ? endereco_achado(nome) : NULL;
+    const funcao_t proprio = nosso((const char*)nome, achado);
+    return proprio != NULL ? proprio : achado;
+}
+
+funcao_t glXGetProcAddress(const GLubyte* nome) {
+    return glXGetProcAddressARB(nome);
+}
+
+/* dlsym itself: what it hands out for one of the names above is ours; for any
+ * other name it is the C library's answer. That answer must be given as if the
+ * caller had asked the C library itself, since dlsym(RTLD_NEXT, ...) searches
+ * from whoever called it (libfaketime, preloaded after us, finds the clock it
+ * wraps that way): so dlsym is entered by a jump that leaves the caller's
+ * return address in place, which C cannot write. */
+__attribute__((visibility("hidden"), used)) void* tela_dlsym_nosso(void* alca, const char* nome) {
+    const busca_t real = dlsym_real();
+    if (alca == RTLD_NEXT || nome == NULL || strncmp(nome, "glX", 3) != 0) {
+        return NULL;
+    }
+    return objeto(nosso(nome, funcao(real(alca, nome))));
+}
+
+#if defined(__x86_64__)
+__asm__(".text\n"
+        ".globl dlsym\n"
+        ".type dlsym, @function\n"
+        "dlsym:\n"
+        "    push %rdi\n"
+        "    push %rsi\n"
+        "    sub $8, %rsp\n" /* the stack aligned to 16 bytes for the call */
+        "    call tela_dlsym_nosso\n"
+        "    add $8, %rsp\n"
+        "    pop %rsi\n"
+        "    pop %rdi\n"
+        "    test %rax, %rax\n"
+        "    jz 1f\n"
+        "    ret\n"
+        "1:  jmp *busca_real(%rip)\n"
+        ".size dlsym, .-dlsym\n");
+#endif
 
 static FILE* registro(void) {
     static int aberto = 0;

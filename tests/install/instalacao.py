@@ -103,7 +103,17 @@ def check_metadata(prefix, app_id, version):
     desktop = os.path.join(prefix, "share/applications/%s.desktop" % app_id)
     metainfo = os.path.join(prefix, "share/metainfo/%s.metainfo.xml" % app_id)
     run(["desktop-file-validate", desktop])
-    run(["appstreamcli", "validate", "--no-net", metainfo])
+    # The one finding allowed: the game has no homepage to name. AppStream
+    # before 1.0 (Debian 12's) does not know 1.0's <developer> yet.
+    report = subprocess.run(["appstreamcli", "validate", "--no-net", metainfo], timeout=300,
+                            stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+    text = report.stdout.decode(errors="replace")
+    findings = set(re.findall(r"^[EWIP]: [^:\n]*:[^:\n]*: (.+?)\s*$", text, re.M))
+    allowed = {"url-homepage-missing"}
+    if run(["appstreamcli", "--version"]).split()[-1].startswith("0."):
+        allowed.add("unknown-tag developer")
+    check((report.returncode == 0 or findings) and findings <= allowed,
+          "appstreamcli validate: " + text)
 
     entry = desktop_entry(prefix, app_id)
     check(entry["Exec"] == "trevalia", "the menu entry runs %r" % entry["Exec"])
