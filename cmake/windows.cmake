@@ -42,6 +42,40 @@ function(trevalia_programa_windows target)
     # compile the script again.
     set_source_files_properties(${recursos} PROPERTIES OBJECT_DEPENDS ${TREVALIA_ICONE_ICO})
     target_sources(${target} PRIVATE ${recursos} ${TREVALIA_ICONE_ICO})
+    trevalia_bibliotecas_atrasadas(${target})
+endfunction()
+
+# opengl32 and winmm are not among Windows' known DLLs: imported as usual, they
+# are loaded before main, from the program's own folder first. Delay-loaded,
+# they load at their first call, after main has limited the search to System32
+# (plataforma/bibliotecas_seguras). SFML links them as -lopengl32 and -lwinmm:
+# MinGW's delay-import libraries of those names, in a folder searched first,
+# take the place of the usual ones (their helper loads with LoadLibraryA, which
+# keeps to System32 then). GNU ld cannot mark the program to load its own
+# imports from System32 alone.
+function(trevalia_bibliotecas_atrasadas target)
+    if(MSVC)
+        target_link_options(${target} PRIVATE /DELAYLOAD:opengl32.dll /DELAYLOAD:winmm.dll)
+        target_link_libraries(${target} PRIVATE delayimp)
+        return()
+    endif()
+    set(pasta ${CMAKE_BINARY_DIR}/bibliotecas_atrasadas)
+    file(MAKE_DIRECTORY ${pasta})
+    foreach(dll opengl32 winmm)
+        find_library(TREVALIA_IMPORTACAO_${dll} ${dll})
+        # The names the usual import library exports, one per line after EXPORTS.
+        add_custom_command(OUTPUT ${pasta}/lib${dll}.a
+            COMMAND sh -c "{ echo EXPORTS; \"$0\" --defined-only \"$1\" | sed -n 's/.* I __imp_//p'; } >\"$2\""
+                    ${CMAKE_NM} ${TREVALIA_IMPORTACAO_${dll}} ${pasta}/${dll}.def
+            COMMAND ${CMAKE_DLLTOOL} -d ${pasta}/${dll}.def -D ${dll}.dll -y ${pasta}/lib${dll}.a
+                    -t ${pasta}/${dll}
+            DEPENDS ${TREVALIA_IMPORTACAO_${dll}}
+            VERBATIM)
+        list(APPEND bibliotecas ${pasta}/lib${dll}.a)
+    endforeach()
+    add_custom_target(${target}_atrasadas DEPENDS ${bibliotecas})
+    add_dependencies(${target} ${target}_atrasadas)
+    target_link_directories(${target} BEFORE PRIVATE ${pasta})
 endfunction()
 
 # What players get from a cross build: the zip, one folder with trevalia.exe,
