@@ -21,9 +21,10 @@ if(WIN32)
 endif()
 
 # -static, not only -static-libgcc/-static-libstdc++: those still leave the
-# program needing libwinpthread-1.dll.
+# program needing libwinpthread-1.dll. No link time in the program's header:
+# the same commit gives the same bytes.
 if(MINGW)
-    add_link_options(-static)
+    add_link_options(-static -Wl,--no-insert-timestamp)
 endif()
 
 # The game's own program: a GUI program, whose entry point SFML's main library
@@ -109,6 +110,7 @@ function(trevalia_pacote_windows target)
                 -DLICENCAS=${TREVALIA_WINDOWS_LIBS}/licenses
                 -DPASTA=${pasta}
                 -DZIP=${TREVALIA_ZIP}
+                -DPYTHON=${TREVALIA_PYTHON}
                 -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/windows-zip.cmake
         DEPENDS ${target} trevalia_imagens
         COMMENT "Packing ${TREVALIA_ZIP}"
