@@ -68,15 +68,22 @@ function(trevalia_bibliotecas_atrasadas target)
         add_custom_command(OUTPUT ${pasta}/lib${dll}.a
             COMMAND sh -c "{ echo EXPORTS; \"$0\" --defined-only \"$1\" | sed -n 's/.* I __imp_//p'; } >\"$2\""
                     ${CMAKE_NM} ${TREVALIA_IMPORTACAO_${dll}} ${pasta}/${dll}.def
-            COMMAND ${CMAKE_DLLTOOL} -d ${pasta}/${dll}.def -D ${dll}.dll -y ${pasta}/lib${dll}.a
-                    -t ${pasta}/${dll}
+            # Names relative to the folder: dlltool builds its symbols' names
+            # from them, and the program would vary with the build folder.
+            COMMAND ${CMAKE_DLLTOOL} -d ${dll}.def -D ${dll}.dll -y lib${dll}.a -t ${dll}
+            WORKING_DIRECTORY ${pasta}
             DEPENDS ${TREVALIA_IMPORTACAO_${dll}}
             VERBATIM)
         list(APPEND bibliotecas ${pasta}/lib${dll}.a)
     endforeach()
     add_custom_target(${target}_atrasadas DEPENDS ${bibliotecas})
     add_dependencies(${target} ${target}_atrasadas)
-    target_link_directories(${target} BEFORE PRIVATE ${pasta})
+    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${bibliotecas})
+    # Named relative to where the program is linked: GNU ld orders the import
+    # tables by their libraries' file names, which must not vary with the
+    # build folder (/tmp sorts before /usr, /work after).
+    file(RELATIVE_PATH relativa ${CMAKE_CURRENT_BINARY_DIR} ${pasta})
+    target_link_options(${target} BEFORE PRIVATE -L${relativa})
 endfunction()
 
 # What players get from a cross build: the zip, one folder with trevalia.exe,
