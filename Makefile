@@ -27,8 +27,7 @@ ifeq ($(CI),true)
 CMAKE_ARGS += -DTREVALIA_WERROR=ON
 endif
 
-.PHONY: all build deps run test test-sanitize test-load screenshot bench-lag bench-idle bench-soak valgrind windows test-windows \
-	check-reproducible check-reproducible-windows clean
+.PHONY: all build deps run test test-sanitize test-load screenshot bench-lag bench-idle bench-soak valgrind windows test-windows clean
 
 all: build
 
@@ -140,10 +139,10 @@ package:
 	cd $(BUILD) && umask 022 && cpack && sha256sum trevalia_*.deb >SHA256SUMS
 
 # The Windows zip, $(BUILD_WIN)/Trevalia-<version>-windows-x64.zip, and the setup
-# program, $(BUILD_WIN)/Trevalia-<version>-windows-x64-setup.exe, and their
-# SHA256SUMS, cross-built
+# program, $(BUILD_WIN)/Trevalia-<version>-windows-x64-setup.exe, cross-built
 # with MinGW-w64. FreeType and SFML for Windows are built from Debian's source
-# packages the first time only; later runs rebuild just the game.
+# packages the first time only; later runs rebuild just the game. Both files'
+# checksums go to $(BUILD_WIN)/SHA256SUMS.
 WINDOWS_ARGS = -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
 	-DTREVALIA_WINDOWS_LIBS=$(abspath $(BUILD_WIN))/libs -DTREVALIA_ZIP_DIR=$(abspath $(BUILD_WIN))
 
@@ -165,6 +164,7 @@ test-windows: windows
 # two folders, at other clocks, time zones, umasks and locales, and compares
 # them; diffoscope shows where they differ. The .deb (a few minutes), or with
 # -windows the zip and the setup program, sharing the Windows libraries.
+.PHONY: check-reproducible check-reproducible-windows
 check-reproducible:
 	./scripts/install-deps reproducible
 	./scripts/check-reproducible package

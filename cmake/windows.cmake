@@ -21,8 +21,9 @@ if(WIN32)
 endif()
 
 # -static, not only -static-libgcc/-static-libstdc++: those still leave the
-# program needing libwinpthread-1.dll. No link time in the program's header:
-# the same commit gives the same bytes.
+# program needing libwinpthread-1.dll. No link time in the program's header
+# (GNU ld writes SOURCE_DATE_EPOCH there when it is set): the same commit gives
+# the same bytes.
 if(MINGW)
     add_link_options(-static -Wl,--no-insert-timestamp)
 endif()
@@ -60,7 +61,7 @@ function(trevalia_bibliotecas_atrasadas target)
         target_link_libraries(${target} PRIVATE delayimp)
         return()
     endif()
-    set(pasta ${CMAKE_BINARY_DIR}/bibliotecas_atrasadas)
+    set(pasta ${CMAKE_CURRENT_BINARY_DIR}/bibliotecas_atrasadas)
     file(MAKE_DIRECTORY ${pasta})
     foreach(dll opengl32 winmm)
         find_library(TREVALIA_IMPORTACAO_${dll} ${dll})
@@ -79,11 +80,10 @@ function(trevalia_bibliotecas_atrasadas target)
     add_custom_target(${target}_atrasadas DEPENDS ${bibliotecas})
     add_dependencies(${target} ${target}_atrasadas)
     set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${bibliotecas})
-    # Named relative to where the program is linked: GNU ld orders the import
-    # tables by their libraries' file names, which must not vary with the
-    # build folder (/tmp sorts before /usr, /work after).
-    file(RELATIVE_PATH relativa ${CMAKE_CURRENT_BINARY_DIR} ${pasta})
-    target_link_options(${target} BEFORE PRIVATE -L${relativa})
+    # Named relative to the folder the program is linked in: GNU ld orders the
+    # import tables by their libraries' file names, which must not vary with
+    # the build folder (/tmp sorts before /usr, /work after).
+    target_link_options(${target} BEFORE PRIVATE -Lbibliotecas_atrasadas)
 endfunction()
 
 # What players get from a cross build: the zip, one folder with trevalia.exe,
