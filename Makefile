@@ -16,6 +16,17 @@ XVFB_WINDOWS := xvfb-run -a -s "-screen 0 1920x1440x24 -noreset"
 # the 900x1200 window.
 XVFB_BENCH := xvfb-run -a -s "-screen 0 3840x2160x24 -noreset"
 
+# The release files carry the last commit's time, not the build's, so that one
+# commit gives the same bytes wherever and whenever it is built; without git,
+# the newest changelog entry's.
+ifeq ($(SOURCE_DATE_EPOCH),)
+SOURCE_DATE_EPOCH := $(shell test -e .git && git log -1 --format=%ct 2>/dev/null || \
+	dpkg-parsechangelog -l packaging/changelog -STimestamp 2>/dev/null)
+endif
+ifneq ($(SOURCE_DATE_EPOCH),)
+export SOURCE_DATE_EPOCH
+endif
+
 # CI treats warnings in our own code as errors.
 ifeq ($(CI),true)
 CMAKE_ARGS += -DTREVALIA_WERROR=ON
@@ -128,16 +139,20 @@ install:
 uninstall:
 	DESTDIR="$(DESTDIR)" cmake -DMANIFESTO=$(CURDIR)/$(BUILD)/instalados.txt -P cmake/desinstalar.cmake
 
-# The Debian package, $(BUILD)/trevalia_<version>_<arch>.deb.
+# The Debian package, $(BUILD)/trevalia_<version>_<arch>.deb, and its SHA256SUMS.
+# CPack gives the package's folders, and its own members, the modes the umask
+# leaves: under umask 077, folders no one but root could enter.
 package:
 	$(MAKE) deps
 	$(MAKE) build
-	cd $(BUILD) && cpack
+	rm -f $(BUILD)/trevalia_*.deb
+	cd $(BUILD) && umask 022 && cpack && sha256sum trevalia_*.deb >SHA256SUMS
 
 # The Windows zip, $(BUILD_WIN)/Trevalia-<version>-windows-x64.zip, and the setup
 # program, $(BUILD_WIN)/Trevalia-<version>-windows-x64-setup.exe, cross-built
 # with MinGW-w64. FreeType and SFML for Windows are built from Debian's source
-# packages the first time only; later runs rebuild just the game.
+# packages the first time only; later runs rebuild just the game. Both files'
+# checksums go to $(BUILD_WIN)/SHA256SUMS.
 WINDOWS_ARGS = -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
 	-DTREVALIA_WINDOWS_LIBS=$(abspath $(BUILD_WIN))/libs -DTREVALIA_ZIP_DIR=$(abspath $(BUILD_WIN))
 
@@ -145,13 +160,28 @@ windows:
 	./scripts/install-deps windows
 	JOBS=$(JOBS) ./scripts/windows/build-libraries $(BUILD_WIN)
 	cmake -S . -B $(BUILD_WIN)/jogo $(WINDOWS_ARGS) $(CMAKE_ARGS)
+	rm -f $(BUILD_WIN)/Trevalia-*-windows-x64*
 	cmake --build $(BUILD_WIN)/jogo -j $(JOBS) --target trevalia_zip trevalia_instalador
+	cd $(BUILD_WIN) && sha256sum Trevalia-*-windows-x64* >SHA256SUMS
 
 # The Windows build under Wine, on a virtual display: its unit tests, then the
 # zip's contents and the end-to-end games played with the exe from the zip.
 test-windows: windows
 	cmake --build $(BUILD_WIN)/jogo -j $(JOBS)
 	$(XVFB_WINDOWS) ./scripts/windows/test $(BUILD_WIN) $(BUILD_WIN)/jogo
+
+# Builds the release files twice, from two copies of the commit checked out in
+# two folders, at other clocks, time zones, umasks and locales, and compares
+# them; diffoscope shows where they differ. The .deb (a few minutes), or with
+# -windows the zip and the setup program, sharing the Windows libraries.
+.PHONY: check-reproducible check-reproducible-windows
+check-reproducible:
+	./scripts/install-deps reproducible
+	./scripts/check-reproducible package
+
+check-reproducible-windows:
+	./scripts/install-deps windows reproducible
+	./scripts/check-reproducible windows
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_WIN)

@@ -92,7 +92,8 @@ def no_jogo(frame):
     arquivo = frame.findtext("dir"), frame.findtext("file")
     if None in arquivo:
         return False
-    caminho = os.path.realpath(os.path.join(*arquivo))
+    # The build writes the sources' paths relative to the source folder.
+    caminho = os.path.realpath(os.path.join(FONTES, *arquivo))
     return any(caminho.startswith(os.path.join(FONTES, pasta) + os.sep)
                for pasta in PASTAS_DO_JOGO)
 

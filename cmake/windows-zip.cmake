@@ -1,6 +1,6 @@
 # Lays out the player's folder and zips it (cmake -P, from the trevalia_zip
 # target in windows.cmake). Arguments: PROGRAMA, STRIP, IMAGENS, RAIZ,
-# LICENCA_FONTE, LICENCAS, PASTA, ZIP.
+# LICENCA_FONTE, LICENCAS, PASTA, ZIP, PYTHON.
 
 file(REMOVE_RECURSE ${PASTA})
 file(REMOVE ${ZIP})
@@ -32,7 +32,6 @@ foreach(licenca ${licencas})
     texto_windows(${licenca} ${PASTA}/licenses/${nome})
 endforeach()
 
-get_filename_component(pai ${PASTA} DIRECTORY)
-get_filename_component(pasta ${PASTA} NAME)
-execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${ZIP} --format=zip ${pasta}
-                WORKING_DIRECTORY ${pai} COMMAND_ERROR_IS_FATAL ANY)
+# Sorted, with fixed dates and modes: the same commit gives the same zip.
+execute_process(COMMAND ${PYTHON} ${RAIZ}/packaging/zip_fixo.py ${ZIP} ${PASTA}
+                COMMAND_ERROR_IS_FATAL ANY)

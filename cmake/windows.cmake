@@ -21,9 +21,11 @@ if(WIN32)
 endif()
 
 # -static, not only -static-libgcc/-static-libstdc++: those still leave the
-# program needing libwinpthread-1.dll.
+# program needing libwinpthread-1.dll. No link time in the program's header
+# (GNU ld writes SOURCE_DATE_EPOCH there when it is set): the same commit gives
+# the same bytes.
 if(MINGW)
-    add_link_options(-static)
+    add_link_options(-static -Wl,--no-insert-timestamp)
 endif()
 
 # The game's own program: a GUI program, whose entry point SFML's main library
@@ -42,6 +44,46 @@ function(trevalia_programa_windows target)
     # compile the script again.
     set_source_files_properties(${recursos} PROPERTIES OBJECT_DEPENDS ${TREVALIA_ICONE_ICO})
     target_sources(${target} PRIVATE ${recursos} ${TREVALIA_ICONE_ICO})
+    trevalia_bibliotecas_atrasadas(${target})
+endfunction()
+
+# opengl32 and winmm are not among Windows' known DLLs: imported as usual, they
+# are loaded before main, from the program's own folder first. Delay-loaded,
+# they load at their first call, after main has limited the search to System32
+# (plataforma/bibliotecas_seguras). SFML links them as -lopengl32 and -lwinmm:
+# MinGW's delay-import libraries of those names, in a folder searched first,
+# take the place of the usual ones (their helper loads with LoadLibraryA, which
+# keeps to System32 then). GNU ld cannot mark the program to load its own
+# imports from System32 alone.
+function(trevalia_bibliotecas_atrasadas target)
+    if(MSVC)
+        target_link_options(${target} PRIVATE /DELAYLOAD:opengl32.dll /DELAYLOAD:winmm.dll)
+        target_link_libraries(${target} PRIVATE delayimp)
+        return()
+    endif()
+    set(pasta ${CMAKE_CURRENT_BINARY_DIR}/bibliotecas_atrasadas)
+    file(MAKE_DIRECTORY ${pasta})
+    foreach(dll opengl32 winmm)
+        find_library(TREVALIA_IMPORTACAO_${dll} ${dll})
+        # The names the usual import library exports, one per line after EXPORTS.
+        add_custom_command(OUTPUT ${pasta}/lib${dll}.a
+            COMMAND sh -c "{ echo EXPORTS; \"$0\" --defined-only \"$1\" | sed -n 's/.* I __imp_//p'; } >\"$2\""
+                    ${CMAKE_NM} ${TREVALIA_IMPORTACAO_${dll}} ${pasta}/${dll}.def
+            # Names relative to the folder: dlltool builds its symbols' names
+            # from them, and the program would vary with the build folder.
+            COMMAND ${CMAKE_DLLTOOL} -d ${dll}.def -D ${dll}.dll -y lib${dll}.a -t ${dll}
+            WORKING_DIRECTORY ${pasta}
+            DEPENDS ${TREVALIA_IMPORTACAO_${dll}}
+            VERBATIM)
+        list(APPEND bibliotecas ${pasta}/lib${dll}.a)
+    endforeach()
+    add_custom_target(${target}_atrasadas DEPENDS ${bibliotecas})
+    add_dependencies(${target} ${target}_atrasadas)
+    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${bibliotecas})
+    # Named relative to the folder the program is linked in: GNU ld orders the
+    # import tables by their libraries' file names, which must not vary with
+    # the build folder (/tmp sorts before /usr, /work after).
+    target_link_options(${target} BEFORE PRIVATE -Lbibliotecas_atrasadas)
 endfunction()
 
 # What players get from a cross build: the zip, one folder with trevalia.exe,
@@ -75,6 +117,7 @@ function(trevalia_pacote_windows target)
                 -DLICENCAS=${TREVALIA_WINDOWS_LIBS}/licenses
                 -DPASTA=${pasta}
                 -DZIP=${TREVALIA_ZIP}
+                -DPYTHON=${TREVALIA_PYTHON}
                 -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/windows-zip.cmake
         DEPENDS ${target} trevalia_imagens
         COMMENT "Packing ${TREVALIA_ZIP}"

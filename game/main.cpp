@@ -1,4 +1,5 @@
 #include "game/jogo.hpp"
+#include "plataforma/bibliotecas_seguras.hpp"
 #include "plataforma/pasta_programa.hpp"
 #include "plataforma/tela_grafica.hpp"
 
@@ -26,6 +27,7 @@ void esconder_console_proprio() {
 #endif
 
 int main() {
+    carregar_bibliotecas_so_do_sistema();
 #ifdef _WIN32
     esconder_console_proprio();
 #endif

@@ -5,8 +5,9 @@
 ; silently; /D=FOLDER, last, chooses another folder.
 ;
 ; cmake/windows-instalador.cmake runs makensis with VERSAO, PASTA (the player's
-; folder, as in the zip), ICONE, AUTORES, LISTA (what the uninstaller removes)
-; and SAIDA (the setup program) defined.
+; folder, as in the zip), ICONE, AUTORES, INSTALAR (what the setup puts in
+; place, in sorted order), LISTA (what the uninstaller removes) and SAIDA (the
+; setup program) defined.
 
 Unicode true
 ; A 64-bit setup for a 64-bit game; Wine's 64-bit-only builds run no other.
@@ -14,6 +15,10 @@ Target amd64-unicode
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
 ManifestDPIAware true
+; No file in the setup carries a date, neither the game's nor the plug-in of
+; the finish page, which would carry the day it was built: the same commit
+; gives the same setup program.
+SetDateSave off
 
 !include MUI2.nsh
 !include FileFunc.nsh
@@ -37,8 +42,7 @@ InstallDirRegKey HKCU "${CHAVE}" "InstallLocation"
 !insertmacro MUI_LANGUAGE "English"
 
 Section
-    SetOutPath "$INSTDIR"
-    File /r "${PASTA}/*"
+    !include "${INSTALAR}"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
     ; A shortcut starts its program in the folder SetOutPath set last: the

@@ -1,13 +1,18 @@
 """Checks the Windows zip as a player gets it.
 
-    verificar_pacote.py ZIP OBJDUMP VERSION
+    verificar_pacote.py ZIP OBJDUMP VERSION PLANTED PROBE
 
 One folder, holding the program, exactly the pictures and font the game reads,
 the README and the licences; the program a GUI program (Windows opens no
-console for it) that needs no DLL beyond those every Windows has, with its
-icon and version details (read back with icoutils' wrestool).
+console for it) that imports no DLL beyond Windows' known ones, keeps its
+address-space and no-execute protections, has its icon and version details
+(read back with icoutils' wrestool), and, under Wine, loads no DLL planted
+beside it. Needs a display.
 """
 
+import os
+import re
+import shutil
 import struct
 import subprocess
 import sys
@@ -15,7 +20,11 @@ import tempfile
 import unittest
 import zipfile
 
-ZIP, OBJDUMP, VERSION = sys.argv[1:4]
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+
+import janela  # noqa: E402
+
+ZIP, OBJDUMP, VERSION, PLANTED, PROBE = sys.argv[1:6]
 FOLDER = "Trevalia-%s/" % VERSION
 
 # Every file the game opens from imagens/, by the names it builds.
@@ -29,9 +38,8 @@ IMAGENS = (
 )
 IMAGENS += [n.replace(".", "@2x.") for n in IMAGENS if n != "star.ttf"]  # scaled desktops
 
-# Windows' own DLLs, present on every installation.
-SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "opengl32.dll", "winmm.dll",
-               "advapi32.dll", "msvcrt.dll"}
+# Windows' known DLLs, which it loads from System32 only.
+KNOWN_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "msvcrt.dll"}
 
 
 class Zip(unittest.TestCase):
@@ -66,13 +74,56 @@ class Program(unittest.TestCase):
         dlls = {line.split(":", 1)[1].strip().lower()
                 for line in self.headers.splitlines() if "DLL Name:" in line}
         self.assertTrue(dlls, "no imports read from the program")
-        self.assertLessEqual(dlls, SYSTEM_DLLS)
+        self.assertLessEqual(dlls, KNOWN_DLLS)
+
+    def test_keeps_random_addresses_and_no_execution_from_data(self):
+        # Dynamic base 0x40, high-entropy addresses 0x20, NX 0x100.
+        flags = re.search(r"DllCharacteristics\s+([0-9a-f]+)", self.headers).group(1)
+        self.assertEqual(int(flags, 16) & 0x160, 0x160)
 
     def test_has_its_icon_in_six_sizes_and_its_version(self):
         count = struct.unpack_from("<H", self.icon, 4)[0]
         self.assertEqual([self.icon[6 + 16 * i] or 256 for i in range(count)],
                          [16, 24, 32, 48, 64, 256])
         self.assertIn(VERSION.encode("utf-16-le"), self.version)
+
+
+class PlantedLibraries(unittest.TestCase):
+    """A foreign DLL under the name of a system DLL that is not a known one,
+    beside the program, which leaves a mark when loaded. Wine, like Windows,
+    would load it first: its own DLLs are preferred unless told otherwise."""
+
+    def plant(self, program, names):
+        folder = tempfile.mkdtemp(prefix="trevalia-plantadas-")
+        self.addCleanup(shutil.rmtree, folder, True)
+        for name in names:
+            shutil.copy(PLANTED, os.path.join(folder, name + ".dll"))
+        overrides = os.environ.get("WINEDLLOVERRIDES", "")
+        self.addCleanup(os.environ.__setitem__, "WINEDLLOVERRIDES", overrides)
+        os.environ["WINEDLLOVERRIDES"] = overrides + ";%s=n,b" % ",".join(names)
+        return shutil.copy(program, folder), folder
+
+    def loaded(self, folder):
+        return {name.split(".")[0].lower() for name in os.listdir(folder)
+                if name.endswith(".carregada")}
+
+    def test_the_game_loads_none_and_starts(self):
+        names = ("opengl32", "winmm", "dinput8")
+        with tempfile.TemporaryDirectory() as tmp:
+            with zipfile.ZipFile(ZIP) as pacote:
+                pacote.extractall(tmp)
+            program, folder = self.plant(os.path.join(tmp, FOLDER, "trevalia.exe"), names)
+            try:
+                with janela.Game(program, os.path.join(tmp, FOLDER, "imagens")) as game:
+                    game.wait_screen("inicial.jpg", timeout=30)
+            except janela.Failure as failure:
+                self.fail("%s\nloaded from beside it: %s" % (failure, self.loaded(folder)))
+        self.assertEqual(self.loaded(folder), set())
+
+    def test_a_program_without_the_guard_loads_it(self):
+        program, folder = self.plant(PROBE, ["winmm"])
+        subprocess.run([os.environ["TREVALIA_E2E_LAUNCHER"], program], check=True, timeout=60)
+        self.assertEqual(self.loaded(folder), {"winmm"})
 
 
 if __name__ == "__main__":
