@@ -58,6 +58,11 @@ void Jogo::CriandoTudo() {
 
 void Jogo::Start(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
                  pilha_decrescente* d2, fila_monte& monte, bool& ok) {
+    if (estado_jogo == NaoIniciado) {
+        // Before the first deal: the window's scale decides which pictures
+        // the hand's cards are read from.
+        abrir_janela(janela());
+    }
     monte.InicializaElementos();
     c1->set_topo(-1);
     c2->set_topo(-1);
@@ -81,8 +86,6 @@ void Jogo::Start(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decres
 
 void Jogo::montar_mesa(sf::Texture& textura_fundo, mesa* m, pilha_crescente* c1,
                        pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2) {
-    abrir_janela(janela());
-
     escala_arte::carregar(textura_fundo, background, "imagens/fundo2.jpg");
 
     c1->carregar(fundo_crescente);
