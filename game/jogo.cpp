@@ -44,6 +44,8 @@ painel_jogo& Jogo::painel() {
 }
 
 void Jogo::CriandoTudo() {
+    // The window first: its scale decides which pictures the first deal reads.
+    abrir_janela(janela());
     // The hand outlives the state loop; its card sprites belong to the
     // registry, which frees them (and the piles) at exit.
     std::unique_ptr<mesa> m(new mesa());
@@ -58,11 +60,6 @@ void Jogo::CriandoTudo() {
 
 void Jogo::Start(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
                  pilha_decrescente* d2, fila_monte& monte, bool& ok) {
-    if (estado_jogo == NaoIniciado) {
-        // Before the first deal: the window's scale decides which pictures
-        // the hand's cards are read from.
-        abrir_janela(janela());
-    }
     monte.InicializaElementos();
     c1->set_topo(-1);
     c2->set_topo(-1);
