@@ -587,13 +587,14 @@ class Game:
 
     def best_match(self, shot, box, names):
         """The closest of the pictures (value: name) to the box, as (difference, value)."""
-        return min((self.unlike(shot, box, (name, box[:2])), value)
-                   for value, name in names.items())
+        return min(((self.unlike(shot, box, (name, box[:2])), value)
+                    for value, name in names.items()), key=lambda score: score[0])
 
     def best_hand_match(self, shot, slot):
         box = slot_box(slot)
         scores = [(self.unlike(shot, box, TABLE), 0)]
-        return min(scores + [self.best_match(shot, box, {v: hand_card(v) for v in range(1, 100)})])
+        scores.append(self.best_match(shot, box, {v: hand_card(v) for v in range(1, 100)}))
+        return min(scores, key=lambda score: score[0])
 
     def best_pile_match(self, shot, pile):
         return self.best_match(shot, pile_box(pile),
