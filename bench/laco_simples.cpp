@@ -4,7 +4,9 @@
 // queued, then draws one frame. Run from a folder holding imagens/, like the
 // game; its window bears the game's title and size so the same driver finds it.
 // Given a scale (`bench_laco_simples 2`), its window has that many pixels a
-// point, with SFML's own view and mapping, as a scaled desktop gives the game.
+// point, with SFML's own view and mapping, as a scaled desktop gives the game;
+// and like the game there, it draws the pictures' twins painted at twice the
+// size (`name@2x.jpg`) at half scale, and its count at the scaled size.
 
 #include <SFML/Graphics.hpp>
 
@@ -16,13 +18,25 @@
 
 namespace {
 
+float escala = 1.0f;
+
 struct Figura {
     sf::Texture textura;
     sf::Sprite sprite;
 
-    Figura(const std::string& caminho, float x, float y, bool centrada) {
-        textura.loadFromFile("imagens/" + caminho);
+    Figura(const std::string& nome, float x, float y, bool centrada) {
+        const std::size_t ponto = nome.rfind('.');
+        const bool dobro =
+            escala > 1.0f &&
+            textura.loadFromFile("imagens/" + nome.substr(0, ponto) + "@2x" + nome.substr(ponto));
+        if (!dobro) {
+            textura.loadFromFile("imagens/" + nome);
+        }
+        const float texels = dobro ? 2.0f : 1.0f;
+        const float passo = escala / texels;
+        textura.setSmooth(std::fabs(passo - std::round(passo)) > 0.001f);
         sprite.setTexture(textura, true);
+        sprite.setScale(1.0f / texels, 1.0f / texels);
         if (centrada) {
             const sf::FloatRect local = sprite.getLocalBounds();
             sprite.setOrigin(local.width / 2.0f, local.height / 2.0f);
@@ -39,7 +53,7 @@ sf::Vector2f casa(int slot) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const float escala = argc > 1 ? std::strtof(argv[1], nullptr) : 1.0f;
+    escala = argc > 1 ? std::strtof(argv[1], nullptr) : 1.0f;
     sf::RenderWindow janela(sf::VideoMode(static_cast<unsigned>(std::lround(450 * escala)),
                                           static_cast<unsigned>(std::lround(600 * escala)), 32),
                             "Trevalia", sf::Style::Close);
@@ -54,10 +68,11 @@ int main(int argc, char** argv) {
     Figura dnv("botao_dnv.png", 300.0f, 17.0f, false);
     sf::Font fonte;
     fonte.loadFromFile("imagens/star.ttf");
-    sf::Text contagem("99", fonte, 20);
+    sf::Text contagem("99", fonte, static_cast<unsigned>(std::lround(20 * escala)));
+    contagem.setScale(1.0f / escala, 1.0f / escala);
     contagem.setPosition(100.0f, 10.0f);
     contagem.setOutlineColor(sf::Color::Blue);
-    contagem.setOutlineThickness(0.5f);
+    contagem.setOutlineThickness(0.5f * escala);
     contagem.setFillColor(sf::Color::Transparent);
 
     std::array<std::unique_ptr<Figura>, 4> pilhas = {

@@ -10,6 +10,7 @@
 // Exit status 1 when the memory grows by more than 2 MB after the warm-up.
 
 #include "game/jogo.hpp"
+#include "plataforma/abrir_janela.hpp"
 #include "tests/game/regras_de_referencia.hpp"
 
 #include <cstdio>
@@ -63,6 +64,7 @@ public:
     mesa_de_soak() {
         // Past NaoIniciado, a start only deals: the loop of screens never runs.
         Jogo::estado_jogo = Jogo::Jogando;
+        abrir_janela(Jogo::janela());
         Jogo::montar_mesa(textura_fundo, m, c1, c2, d1, d2);
         Jogo::JogarNovamente(m, c1, c2, d1, d2, monte, ok);
     }

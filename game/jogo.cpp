@@ -44,6 +44,8 @@ painel_jogo& Jogo::painel() {
 }
 
 void Jogo::CriandoTudo() {
+    // The window first: its scale decides which pictures the first deal reads.
+    abrir_janela(janela());
     // The hand outlives the state loop; its card sprites belong to the
     // registry, which frees them (and the piles) at exit.
     std::unique_ptr<mesa> m(new mesa());
@@ -81,8 +83,6 @@ void Jogo::Start(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decres
 
 void Jogo::montar_mesa(sf::Texture& textura_fundo, mesa* m, pilha_crescente* c1,
                        pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2) {
-    abrir_janela(janela());
-
     escala_arte::carregar(textura_fundo, background, "imagens/fundo2.jpg");
 
     c1->carregar(fundo_crescente);

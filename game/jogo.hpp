@@ -69,8 +69,9 @@ public:
     // True when the answer ends the visit to the instructions.
     static bool seguir_instrucao(int resposta, Instrucoes& instrucoes);
 
-    // The first start's set-up after the deal: the window, the background
-    // (whose texture the caller keeps alive), the piles and the registry.
+    // The first start's set-up after the deal, in the open window: the
+    // background (whose texture the caller keeps alive), the piles and the
+    // registry.
     static void montar_mesa(sf::Texture& textura_fundo, mesa* m, pilha_crescente* c1,
                             pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2);
 

@@ -1,20 +1,17 @@
 #include "plataforma/abrir_janela.hpp"
 
+#include "plataforma/desktop_x11.hpp"
 #include "plataforma/lugar_janela.hpp"
 
 #include <SFML/Window/Context.hpp>
 
 #include <GL/glx.h>
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
-#include <X11/Xresource.h>
 #include <X11/Xutil.h>
-#include <X11/extensions/Xrandr.h>
 #include <poll.h>
 
 #include <chrono>
 #include <cstring>
-#include <vector>
 
 // SFML 2.5 first puts a new window at y = (screen width - height) / 2 and then
 // waits, in a busy loop inside the window's constructor, until the window is
@@ -25,8 +22,6 @@
 // SFML, which takes over its events and never destroys a window it did not make.
 
 namespace {
-
-using lugar_janela::moldura;
 
 // The window made here, on SFML's own connection: a window manager's close
 // request (WM_DELETE_WINDOW) goes to the connection that made the window, and
@@ -39,140 +34,24 @@ struct janela_propria {
 };
 janela_propria propria;
 
-// A window manager may take a while to frame and show a window, or never
-// answer at all: these bound how long the start waits for it.
-constexpr std::chrono::milliseconds limite_moldura(1000);
+// A window manager may take a while to show a window, or never answer at
+// all: this bounds how long the start waits for it.
 constexpr std::chrono::milliseconds limite_mapa(3000);
 
 Atom atomo(Display* conexao, const char* nome) {
     return XInternAtom(conexao, nome, False);
 }
 
-// Xft.dpi in the root window's resources, which GNOME and KDE set to 192 at
-// 200%; the text as read when the connection opened.
-float escala_do_desktop(Display* conexao) {
-    const char* recursos = XResourceManagerString(conexao);
-    if (recursos == nullptr) {
-        return 1.0f;
-    }
-    XrmInitialize();
-    XrmDatabase banco = XrmGetStringDatabase(recursos);
-    if (banco == nullptr) {
-        return 1.0f;
-    }
-    char* tipo = nullptr;
-    XrmValue valor{};
-    float escala = 1.0f;
-    if (XrmGetResource(banco, "Xft.dpi", "Xft.Dpi", &tipo, &valor) && valor.addr != nullptr) {
-        escala = lugar_janela::escala_do_dpi(static_cast<const char*>(valor.addr));
-    }
-    XrmDestroyDatabase(banco);
-    return escala;
-}
-
-std::vector<long> cardinais(Display* conexao, Window janela, const char* nome) {
-    std::vector<long> valores;
-    Atom tipo = None;
-    int formato = 0;
-    unsigned long quantos = 0;
-    unsigned long resto = 0;
-    unsigned char* dados = nullptr;
-    if (XGetWindowProperty(conexao, janela, atomo(conexao, nome), 0, 1024, False, XA_CARDINAL,
-                           &tipo, &formato, &quantos, &resto, &dados) == Success &&
-        dados != nullptr) {
-        if (formato == 32) {
-            const long* lidos = reinterpret_cast<const long*>(dados);
-            valores.assign(lidos, lidos + quantos);
-        }
-        XFree(dados);
-    }
-    return valores;
-}
-
-bool tem_gerenciador(Display* conexao, Window raiz) {
-    Atom tipo = None;
-    int formato = 0;
-    unsigned long quantos = 0;
-    unsigned long resto = 0;
-    unsigned char* dados = nullptr;
-    XGetWindowProperty(conexao, raiz, atomo(conexao, "_NET_SUPPORTING_WM_CHECK"), 0, 1, False,
-                       XA_WINDOW, &tipo, &formato, &quantos, &resto, &dados);
-    if (dados != nullptr) {
-        XFree(dados);
-    }
-    return quantos > 0;
-}
-
-// RandR 1.5's monitors; none on a server without it.
-std::vector<lugar_janela::monitor> monitores(Display* conexao, Window raiz) {
-    std::vector<lugar_janela::monitor> lista;
-    int evento = 0;
-    int erro = 0;
-    int maior = 0;
-    int menor = 0;
-    if (!XRRQueryExtension(conexao, &evento, &erro) || !XRRQueryVersion(conexao, &maior, &menor) ||
-        maior * 100 + menor < 105) {
-        return lista;
-    }
-    int quantos = 0;
-    XRRMonitorInfo* info = XRRGetMonitors(conexao, raiz, True, &quantos);
-    for (int i = 0; i < quantos; ++i) {
-        lista.push_back(
-            {{info[i].x, info[i].y, info[i].width, info[i].height}, info[i].primary != 0});
-    }
-    if (info != nullptr) {
-        XRRFreeMonitors(info);
-    }
-    return lista;
-}
-
-// The work area of the monitor that holds the pointer (or of the whole screen).
-sf::IntRect area_escolhida(Display* conexao, Window raiz) {
-    Window outra = 0;
-    int x = -1;
-    int y = -1;
-    int na_janela = 0;
-    unsigned botoes = 0;
-    if (!XQueryPointer(conexao, raiz, &outra, &outra, &x, &y, &na_janela, &na_janela, &botoes)) {
-        x = y = -1; // on another screen
-    }
-    const std::vector<lugar_janela::monitor> lista = monitores(conexao, raiz);
-    const int escolhido = lugar_janela::monitor_escolhido(lista, sf::Vector2i(x, y));
-    const int tela = DefaultScreen(conexao);
-    const sf::IntRect monitor =
-        escolhido < 0 ? sf::IntRect(0, 0, DisplayWidth(conexao, tela), DisplayHeight(conexao, tela))
-                      : lista[escolhido].area;
-    // Only a running window manager keeps _NET_WORKAREA true.
-    const std::vector<long> areas = tem_gerenciador(conexao, raiz)
-                                        ? cardinais(conexao, raiz, "_NET_WORKAREA")
-                                        : std::vector<long>();
-    const std::vector<long> atual = cardinais(conexao, raiz, "_NET_CURRENT_DESKTOP");
-    std::size_t inicio = atual.empty() ? 0 : 4 * static_cast<std::size_t>(atual[0]);
-    if (inicio + 4 > areas.size()) {
-        inicio = 0;
-    }
-    if (areas.size() < 4) {
-        return monitor;
-    }
-    const sf::IntRect trabalho(static_cast<int>(areas[inicio]), static_cast<int>(areas[inicio + 1]),
-                               static_cast<int>(areas[inicio + 2]),
-                               static_cast<int>(areas[inicio + 3]));
-    return lugar_janela::area_no_monitor(monitor, &trabalho);
-}
-
 // Waits, never longer than the limit, for an event of that kind on the
 // window. Any other event stays queued for SFML, whose connection this is.
-bool esperar_evento(Display* conexao, Window janela, int tipo, std::chrono::milliseconds limite,
-                    Atom propriedade = None) {
+bool esperar_evento(Display* conexao, Window janela, int tipo, std::chrono::milliseconds limite) {
     using relogio = std::chrono::steady_clock;
     const relogio::time_point fim = relogio::now() + limite;
     for (;;) {
         XPending(conexao);
         XEvent evento;
-        while (XCheckTypedWindowEvent(conexao, janela, tipo, &evento)) {
-            if (tipo != PropertyNotify || evento.xproperty.atom == propriedade) {
-                return true;
-            }
+        if (XCheckTypedWindowEvent(conexao, janela, tipo, &evento)) {
+            return true;
         }
         const auto resta =
             std::chrono::duration_cast<std::chrono::milliseconds>(fim - relogio::now()).count();
@@ -182,33 +61,6 @@ bool esperar_evento(Display* conexao, Window janela, int tipo, std::chrono::mill
         pollfd fonte = {ConnectionNumber(conexao), POLLIN, 0};
         poll(&fonte, 1, static_cast<int>(resta));
     }
-}
-
-// The frame a window manager will put around the window, asked before it is
-// shown (_NET_REQUEST_FRAME_EXTENTS); none without a manager, or from one
-// that does not answer in time.
-moldura moldura_prevista(Display* conexao, Window raiz, Window janela) {
-    moldura m;
-    if (!tem_gerenciador(conexao, raiz)) {
-        return m;
-    }
-    const Atom extensao = atomo(conexao, "_NET_FRAME_EXTENTS");
-    XEvent pedido{};
-    pedido.xclient.type = ClientMessage;
-    pedido.xclient.window = janela;
-    pedido.xclient.message_type = atomo(conexao, "_NET_REQUEST_FRAME_EXTENTS");
-    pedido.xclient.format = 32;
-    XSendEvent(conexao, raiz, False, SubstructureRedirectMask | SubstructureNotifyMask, &pedido);
-    XFlush(conexao);
-    esperar_evento(conexao, janela, PropertyNotify, limite_moldura, extensao);
-    const std::vector<long> lados = cardinais(conexao, janela, "_NET_FRAME_EXTENTS");
-    if (lados.size() == 4) {
-        m.esquerda = static_cast<int>(lados[0]);
-        m.direita = static_cast<int>(lados[1]);
-        m.topo = static_cast<int>(lados[2]);
-        m.base = static_cast<int>(lados[3]);
-    }
-    return m;
 }
 
 // What SFML sets for its Close style: a close button, no resizing and no
@@ -267,8 +119,8 @@ Window criar(Display* conexao, float& escala) {
     if (visual == nullptr) {
         return 0;
     }
-    const float desejada = escala_do_desktop(conexao);
-    const sf::IntRect area = area_escolhida(conexao, raiz);
+    const desktop_x11::leitura desktop = desktop_x11::ler();
+    const sf::IntRect& area = desktop.area;
 
     XSetWindowAttributes valores{};
     propria.cores = XCreateColormap(conexao, raiz, visual->visual, AllocNone);
@@ -282,9 +134,13 @@ Window criar(Display* conexao, float& escala) {
                       visual->visual, CWColormap | CWBorderPixel | CWEventMask, &valores);
     XFree(visual);
     dar_estilo(conexao, janela);
+    // The window, and the style it asks its frame for, known to the server
+    // before the desktop is asked about its frame on another connection.
+    XSync(conexao, False);
 
-    const moldura m = moldura_prevista(conexao, raiz, janela);
-    escala = lugar_janela::escala_que_cabe(desejada, sf::Vector2i(area.width, area.height), m);
+    const lugar_janela::moldura m = desktop_x11::moldura_prevista(janela);
+    escala =
+        lugar_janela::escala_que_cabe(desktop.escala, sf::Vector2i(area.width, area.height), m);
     const sf::Vector2i tamanho = lugar_janela::tamanho_cliente(escala);
     fixar_lugar(conexao, janela, lugar_janela::posicao_centrada(area, tamanho, m), tamanho);
 

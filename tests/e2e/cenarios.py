@@ -89,11 +89,9 @@ def inicio_menu_jogo(ctx):
         shot = game.wait_table(table, undo=False, what="the opening deal")
         for name, at in (("botao_menu.png", janela.MENU_BUTTON_AT),
                          ("botao_dnv.png", janela.AGAIN_BUTTON_AT)):
-            box = game.pictures.button_box(name, at)
-            check(janela.difference(shot.crop(box), game.pictures.button_on_table(name, at))
-                  < janela.SAME, "%s is not drawn at %s" % (name, at))
-        check(janela.difference(game.count_region(), game.pictures.table(janela.COUNT_BOX))
-              > janela.SAME,
+            complaint = game.button_complaint(shot, name, at)
+            check(complaint is None, complaint)
+        check(game.unlike(shot, janela.COUNT_BOX, janela.TABLE) > janela.SAME,
               "no count is drawn at (100, 10)")
 
 

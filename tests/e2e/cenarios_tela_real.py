@@ -18,6 +18,7 @@ import tempfile
 import time
 
 import area_de_trabalho
+import arquivos_ruins
 import arranque
 import cenarios
 import janela
@@ -113,9 +114,9 @@ def arrasto_a_125hz(ctx):
             x, y = DRAG_END
             box = (x - janela.HAND_SIZE[0] // 2, y - janela.HAND_SIZE[1] // 2,
                    x + janela.HAND_SIZE[0] // 2, y + janela.HAND_SIZE[1] // 2)
-            card = game.pictures.hand(table.slots[slot])
+            card = (janela.hand_card(table.slots[slot]), box[:2])
             game.wait_for("the dragged card at %r" % (DRAG_END,),
-                          lambda shot: None if janela.difference(shot.crop(box), card)
+                          lambda shot: None if game.unlike(shot, box, card)
                           < janela.SAME else "it is not there")
             pointer.run(pointer.release())
             game.wait_table(table, undo=False, what="the card back home after the drag")
@@ -291,15 +292,26 @@ def desktop_scale(dpi):
                     "RESOURCE_MANAGER", "Xft.dpi: %d" % dpi], check=True, timeout=20)
 
 
-def scaled_walk(ctx, dpi, size, edges=False):
+def scaled_walk(ctx, dpi, size, edges=False, damaged=(), damage="cortado"):
     """A desktop at that scale: a window of that many pixels, and the start
     screen, the menu (its play button's edges at the pixel if asked), the table
-    and a card played, all at the same points as at 100%."""
+    and a card played, all at the same points as at 100%. The twins of the
+    pictures `damaged` are spoilt in the game's copy: it shows those pictures
+    magnified instead."""
     desktop_scale(dpi)
-    with janela.Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+    twins = ["@2x".join(os.path.splitext(name)) for name in damaged]
+    with janela.Game(ctx.jogo, ctx.imagens, shots=ctx.capturas,
+                     pictures=arquivos_ruins.damaging(damage, twins)) as game:
+        game.pictures.damaged.update(damaged)
         check(game.size == size, "the window is %dx%d, not %dx%d" % (game.size + size))
         if edges:
             game.wait_screen("inicial.jpg")
+            # Not the start screen's other form: magnified, or (damaged) its twin.
+            drawn = game.pictures.damaged
+            game.pictures.damaged = drawn ^ {"inicial.jpg"}
+            other = game.screen_complaint(game.last_shot, "inicial.jpg")
+            game.pictures.damaged = drawn
+            check(other is not None, "the start screen matches inicial.jpg and its twin alike")
             game.click(*janela.MENU_PLAY)
             game.wait_screen("menu.jpg")
             # The last pixel of the play button's left edge is outside it;
@@ -320,8 +332,13 @@ def scaled_walk(ctx, dpi, size, edges=False):
 
 @scenario
 def escala_2(ctx):
-    """200% on a 3840x2160 screen: 900x1200 pixels."""
+    """200% on a 3840x2160 screen: 900x1200 pixels and the pictures' twins;
+    twins cut short or of random bytes give way to the plain pictures."""
     scaled_walk(ctx, 192, (900, 1200), edges=True)
+    first = janela.hand_card(ctx.deck[0])  # the card the walk plays
+    for damage in ("cortado", "bytes_aleatorios"):
+        scaled_walk(ctx, 192, (900, 1200), edges=True, damage=damage,
+                    damaged=("inicial.jpg", "menu.jpg", first))
 
 
 @scenario

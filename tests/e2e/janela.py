@@ -62,11 +62,19 @@ RESULT_AGAIN = (220, 510)
 RESULT_LEAVE = (220, 550)
 
 # Mean absolute difference per channel (0..255) under which a region is taken
-# to show a picture. The game draws the pictures unscaled, so what it shows
-# differs from Pillow's reading of the same file by a unit or two in a few
-# pixels (a mean near 0.01), while the closest two card faces, 6 and 8, differ
-# by a mean of 3.
+# to show a picture. At a whole scale the game draws every texel of a picture
+# (or of its twin) on whole pixels, so what it shows differs from Pillow's
+# reading of the same file by a unit or two in a few pixels (a mean near
+# 0.01), while the closest two card faces, 6 and 8, differ by a mean of 3.
+# At a fractional scale the game filters its pictures and the driver samples
+# them the same way (Pictures.drawn), but GPU and Pillow round the blend of
+# texels apart. Measured at 150% and 180%: at most 0.5 (a button's soft edge
+# over the table), 0.45 over a card, 0.2 over a screen; while the closest
+# wrong picture is 1.97 away (a screen's plain picture magnified instead of
+# its twin, at any scale past 1) and the closest wrong card 3.3.
 SAME = 1.0
+
+FULL = (0, 0, WIDTH, HEIGHT)
 
 
 def slot_centre(slot):
@@ -91,6 +99,31 @@ def pile_centre(pile):
     return x + PILE_SIZE[0] // 2, y + PILE_SIZE[1] // 2
 
 
+def pixel_box(box, scale):
+    """The window pixels that show the points of box at scale (pixels per
+    point, across and down): those whose centres lie in it. At a fractional
+    scale an edge of the box may cut its outer pixels in half, and which side
+    such a pixel falls to is the GPU's choice: they are left out."""
+    sx, sy = scale
+    left, top, right, bottom = (math.ceil(v * s - 0.5) for v, s in zip(box, (sx, sy, sx, sy)))
+    if sx == int(sx) and sy == int(sy):
+        return left, top, right, bottom
+    return left + 1, top + 1, right - 1, bottom - 1
+
+
+def with_edges(picture):
+    """The picture with a border of one texel repeating its edges: a GPU
+    reads a texture's edge past it, Pillow reads nothing there."""
+    w, h = picture.size
+    out = Image.new(picture.mode, (w + 2, h + 2))
+    out.paste(picture, (1, 1))
+    out.paste(picture.crop((0, 0, w, 1)), (1, 0))
+    out.paste(picture.crop((0, h - 1, w, h)), (1, h + 1))
+    out.paste(out.crop((1, 0, 2, h + 2)), (0, 0))
+    out.paste(out.crop((w, 0, w + 1, h + 2)), (w + 1, 0))
+    return out
+
+
 def difference(a, b):
     """Mean absolute difference of two pictures of one size, per channel."""
     if a.size != b.size:
@@ -99,10 +132,18 @@ def difference(a, b):
 
 
 class Pictures:
-    """The generated pictures, read once, as the window should show them."""
+    """The generated pictures, read once, as the window should show them.
+
+    `scale` is the window's pixels per point (across, down). Above 1 the game
+    shows a picture's twin painted at twice the size (name@2x.ext) where it
+    has one, else the picture itself magnified; `damaged` names the pictures
+    whose twin a scenario has spoilt in the game's copy.
+    """
 
     def __init__(self, folder):
         self.folder = folder
+        self.scale = (1, 1)
+        self.damaged = set()
         self._cache = {}
 
     def get(self, name):
@@ -114,35 +155,63 @@ class Pictures:
                 self._cache[name] = picture.convert("RGBA" if name.endswith(".png") else "RGB")
         return self._cache[name]
 
-    def full(self, name, size=(WIDTH, HEIGHT)):
-        """A full-window picture as it covers the window from its top-left
-        corner, brought to the size given (its own for a picture painted for
-        it)."""
-        picture = self.get(name).convert("RGB")
-        scale = 2 if "@2x." in name else 1
-        picture = picture.crop((0, 0, WIDTH * scale, HEIGHT * scale))
-        return picture if picture.size == size else picture.resize(size, Image.BICUBIC)
+    def twin(self, name):
+        double = "@2x".join(os.path.splitext(name))
+        if name in self.damaged or not os.path.exists(os.path.join(self.folder, double)):
+            return None
+        return double
 
-    def table(self, box):
-        return self.get("fundo2.jpg").convert("RGB").crop(box)
+    def drawn(self, layers, box):
+        """The points of box as the window shows them with the pictures of
+        layers drawn one over another, each (name, at) with its top-left
+        corner at the point `at`: at scale 1 the pictures themselves; above,
+        in the window's pixels of pixel_box."""
+        out = None
+        for name, at in layers:
+            layer = self._layer(name, at, box)
+            out = layer if out is None else Image.alpha_composite(out, layer)
+        return out.convert("RGB")
 
-    def hand(self, value):
-        return self.get("cartaazul%d.jpg" % value)
-
-    def pile(self, pile, value):
-        if value is None:
-            return self.get("fundo0.jpg" if pile in regras.ASCENDING else "fundo100.jpg")
-        return self.get("cartaroxa%d.jpg" % value)
+    def _layer(self, name, at, box):
+        if self.scale == (1, 1):
+            key = (name, box[0] - at[0], box[1] - at[1], box[2] - at[0], box[3] - at[1])
+            if key not in self._cache:
+                self._cache[key] = self.get(name).convert("RGBA").crop(key[1:])
+            return self._cache[key]
+        # As the GPU samples the texture: the centre of pixel p shows the
+        # texel (p + 1/2) / s - at points into the picture, blending its four
+        # nearest texels when the game filters the picture (pixels per texel
+        # not whole), else the one it lies in.
+        texels = 2 if self.twin(name) else 1
+        left, top, right, bottom = pixel_box(box, self.scale)
+        (sx, sy), (x, y) = self.scale, at
+        filtered = sx / texels != int(sx / texels) or sy / texels != int(sy / texels)
+        key = (name, texels, right - left, bottom - top,
+               round((left / sx - x) * texels, 6), round((top / sy - y) * texels, 6))
+        if key not in self._cache:
+            picture = self.get(self.twin(name) or name).convert("RGBA")
+            # +1: with_edges' border.
+            affine = (texels / sx, 0, key[4] + 1, 0, texels / sy, key[5] + 1)
+            self._cache[key] = with_edges(picture).transform(
+                key[2:4], Image.AFFINE, affine, Image.BILINEAR if filtered else Image.NEAREST)
+        return self._cache[key]
 
     def button_box(self, name, at):
         w, h = self.get(name).size
         return at[0], at[1], at[0] + w, at[1] + h
 
-    def button_on_table(self, name, at):
-        """The table's background with a button drawn on it, over the button's box."""
-        box = self.button_box(name, at)
-        under = self.get("fundo2.jpg").convert("RGBA").crop(box)
-        return Image.alpha_composite(under, self.get(name)).convert("RGB")
+
+TABLE = ("fundo2.jpg", (0, 0))
+
+
+def hand_card(value):
+    return "cartaazul%d.jpg" % value
+
+
+def pile_card(pile, value):
+    if value is None:
+        return "fundo0.jpg" if pile in regras.ASCENDING else "fundo100.jpg"
+    return "cartaroxa%d.jpg" % value
 
 
 def xdotool(*args):
@@ -261,6 +330,7 @@ class Game:
         self.x, self.y = left, top
         self.size = (right - left, bottom - top)
         self.scale = self.size[0] / WIDTH
+        self.pictures.scale = (self.scale, self.size[1] / HEIGHT)
         if self.size[0] < WIDTH or self.size[1] != round(HEIGHT * self.scale):
             raise Failure("window is %dx%d, not 450x600 points at any scale" % self.size)
 
@@ -503,29 +573,44 @@ class Game:
 
     # Reading the table.
 
+    def region(self, shot, box):
+        """The points of box in a screenshot: in the window's own pixels
+        (pixel_box) when the shot is the last one of a scaled window."""
+        if shot is self.last_shot and self.size != (WIDTH, HEIGHT):
+            return self.last_pixels.crop(pixel_box(box, self.pictures.scale))
+        return shot.crop(box)
+
+    def unlike(self, shot, box, *layers):
+        """How far the shot's box is from the pictures of layers drawn there
+        (see Pictures.drawn)."""
+        return difference(self.region(shot, box), self.pictures.drawn(layers, box))
+
+    def best_match(self, shot, box, names):
+        """The closest of the pictures (value: name) to the box, as (difference, value)."""
+        return min(((self.unlike(shot, box, (name, box[:2])), value)
+                    for value, name in names.items()), key=lambda score: score[0])
+
     def best_hand_match(self, shot, slot):
-        region = shot.crop(slot_box(slot))
-        scores = [(difference(region, self.pictures.table(slot_box(slot))), 0)]
-        scores += [(difference(region, self.pictures.hand(v)), v) for v in range(1, 100)]
-        return min(scores)
+        box = slot_box(slot)
+        scores = [(self.unlike(shot, box, TABLE), 0)]
+        scores.append(self.best_match(shot, box, {v: hand_card(v) for v in range(1, 100)}))
+        return min(scores, key=lambda score: score[0])
 
     def best_pile_match(self, shot, pile):
-        region = shot.crop(pile_box(pile))
-        scores = [(difference(region, self.pictures.pile(pile, None)), None)]
-        scores += [(difference(region, self.pictures.pile(pile, v)), v) for v in range(1, 100)]
-        return min(scores)
+        return self.best_match(shot, pile_box(pile),
+                               {v: pile_card(pile, v) for v in [None] + list(range(1, 100))})
 
     def slot_complaint(self, shot, slot, value):
         box = slot_box(slot)
-        want = self.pictures.hand(value) if value else self.pictures.table(box)
-        if difference(shot.crop(box), want) < SAME:
+        if self.unlike(shot, box, (hand_card(value), box[:2]) if value else TABLE) < SAME:
             return None
         score, seen = self.best_hand_match(shot, slot)
         return "slot %d shows %s (difference %.1f), expected %s" % (
             slot, seen if score < SAME else "no known card", score, value or "nothing")
 
     def pile_complaint(self, shot, pile, value):
-        if difference(shot.crop(pile_box(pile)), self.pictures.pile(pile, value)) < SAME:
+        box = pile_box(pile)
+        if self.unlike(shot, box, (pile_card(pile, value), box[:2])) < SAME:
             return None
         score, seen = self.best_pile_match(shot, pile)
         name = regras.NAMES[pile]
@@ -533,13 +618,16 @@ class Game:
             name, ("its base picture" if seen is None else seen) if score < SAME else
             "no known picture", score, "its base picture" if value is None else value)
 
-    def undo_complaint(self, shot, shown):
-        box = self.pictures.button_box("desfazer.png", UNDO_AT)
-        want = (self.pictures.button_on_table("desfazer.png", UNDO_AT) if shown
-                else self.pictures.table(box))
-        if difference(shot.crop(box), want) < SAME:
+    def button_complaint(self, shot, name, at, shown=True):
+        """Whether the button is drawn on the table at `at` (or, not shown, absent)."""
+        box = self.pictures.button_box(name, at)
+        layers = (TABLE, (name, at)) if shown else (TABLE,)
+        if self.unlike(shot, box, *layers) < SAME:
             return None
-        return "the undo button is %s" % ("missing" if shown else "shown")
+        return "%s is %s at %s" % (name, "missing" if shown else "shown", at)
+
+    def undo_complaint(self, shot, shown):
+        return self.button_complaint(shot, "desfazer.png", UNDO_AT, shown)
 
     def table_complaint(self, table, undo=None):
         """Whether the window shows the hand and piles of a model table."""
@@ -558,15 +646,11 @@ class Game:
         return self.wait_for(what, lambda shot: self.table_complaint(table, undo), timeout)
 
     def screen_complaint(self, shot, name):
-        # Pictures painted at twice the size (name@2x.ext) are what a scaled
-        # window shows, compared pixel for pixel; others in points.
-        double = "@2x".join(os.path.splitext(name))
-        if (self.size != (WIDTH, HEIGHT) and shot is self.last_shot
-                and os.path.exists(os.path.join(self.pictures.folder, double))):
-            shot = self.last_pixels
-            name = double
-        score = difference(shot, self.pictures.full(name, shot.size))
-        return None if score < SAME else "the window is not %s (difference %.1f)" % (name, score)
+        score = self.unlike(shot, FULL, (name, (0, 0)))
+        if score < SAME:
+            return None
+        shown = name if self.pictures.scale == (1, 1) else self.pictures.twin(name) or name
+        return "the window is not %s (difference %.1f)" % (shown, score)
 
     def wait_screen(self, name, timeout=8.0):
         return self.wait_for(name, lambda shot: self.screen_complaint(shot, name), timeout)
@@ -574,24 +658,30 @@ class Game:
     def page_complaint(self, shot, page):
         w, h = self.pictures.get("tutorial1.jpg").size
         box = (PAGE_AT[0], PAGE_AT[1], PAGE_AT[0] + w, PAGE_AT[1] + h)
-        want = self.pictures.get("tutorial%d.jpg" % page).crop((0, 0, w, h))
-        if difference(shot.crop(box), want) < SAME:
+        pages = {k: "tutorial%d.jpg" % k for k in range(1, 10)}
+        if self.unlike(shot, box, (pages[page], PAGE_AT)) < SAME:
             return None
-        outside = Image.new("RGB", (WIDTH, HEIGHT))
-        outside.paste(self.pictures.full("instrucoes.jpg"))
-        outside.paste(shot.crop(box), box[:2])
-        if difference(shot, outside) >= SAME:
+        # Around the page, the pager's background: both blacked out over the
+        # page (and, at a fractional scale, over the pixels its edges cut).
+        (left, top, _, _), inner = (pixel_box(b, self.pictures.scale) for b in (FULL, box))
+        edge = left
+        hole = (inner[0] - left - edge, inner[1] - top - edge,
+                inner[2] - left + edge, inner[3] - top + edge)
+        seen = self.region(shot, FULL).copy()
+        want = self.pictures.drawn([("instrucoes.jpg", (0, 0))], FULL).copy()
+        seen.paste((0, 0, 0), hole)
+        want.paste((0, 0, 0), hole)
+        if difference(seen, want) >= SAME:
             return "the pager's background is not instrucoes.jpg"
-        seen = min((difference(shot.crop(box), self.pictures.get("tutorial%d.jpg" % k)
-                                .crop((0, 0, w, h))), k) for k in range(1, 10))
+        score, seen = self.best_match(shot, box, pages)
         return "the pager shows page %s (difference %.1f), expected page %d" % (
-            seen[1], seen[0], page)
+            seen, score, page)
 
     def wait_page(self, page):
         return self.wait_for("page %d" % page, lambda shot: self.page_complaint(shot, page))
 
     def count_region(self, shot=None):
-        return (shot or self.last_shot).crop(COUNT_BOX)
+        return self.region(shot or self.last_shot, COUNT_BOX)
 
     # Playing by the model.
 

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "plataforma/lugar_janela.hpp"
+
+#include <SFML/Graphics/Rect.hpp>
+#include <SFML/Window/WindowHandle.hpp>
+
+// What the X desktop says about where the game's window goes. Each call asks
+// on a connection of its own, closed before it returns, so that no event is
+// taken from SFML's connection; and Xlib's headers, whose macros (None, Bool,
+// Status) clash with other code, stay out of the files that include this.
+namespace desktop_x11 {
+
+struct leitura {
+    // Xft.dpi / 96 (lugar_janela::escala_do_dpi), before any fitting.
+    float escala = 1.0f;
+    // The work area of the monitor that holds the pointer (RandR 1.5), else
+    // of the primary one, else of the whole screen.
+    sf::IntRect area;
+};
+
+leitura ler();
+
+// The frame the window manager will put around the window, asked before the
+// window is shown (_NET_REQUEST_FRAME_EXTENTS); none without a manager, or
+// from one that does not answer within a second. The window must already be
+// known to the X server.
+lugar_janela::moldura moldura_prevista(sf::WindowHandle janela);
+
+} // namespace desktop_x11
