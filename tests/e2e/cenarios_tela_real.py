@@ -421,20 +421,34 @@ def run_on(ctx, display, during=None):
         shutil.rmtree(folder, ignore_errors=True)
 
 
+def own_server():
+    """An Xvfb of the scenario's own and its display's name. Two servers
+    starting at once may reach for the same number, and the loser ends without
+    naming one: it is started again."""
+    for _ in range(5):
+        read, write = os.pipe()
+        server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0",
+                                   "1280x1024x24", "-nolisten", "tcp"], pass_fds=(write,),
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                  preexec_fn=die_with_parent)
+        os.close(write)
+        with os.fdopen(read) as told:
+            number = told.readline().strip()
+        if number:
+            return server, ":" + number
+        server.wait()
+    raise Failure("no Xvfb of the scenario's own would start")
+
+
 def display_lost(ctx, stop):
     """The game on an X server of the scenario's own, which `stop(server,
-    window)` takes away under it."""
-    read, write = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
-                               "-nolisten", "tcp"], pass_fds=(write,), stdout=subprocess.DEVNULL,
-                              stderr=subprocess.DEVNULL, preexec_fn=die_with_parent)
-    os.close(write)
+    name, window)` takes away under it."""
+    server, name = own_server()
     try:
-        with os.fdopen(read) as number:
-            name = ":" + number.readline().strip()
         return run_on(ctx, name, lambda window: stop(server, name, window))
     finally:
-        server.kill()
+        # Ended as a server should be, it leaves no lock behind for the next.
+        server.terminate()
         server.wait()
 
 
@@ -453,7 +467,7 @@ START_AND_STOP = [
     ("DISPLAY unset", lambda ctx: run_on(ctx, None), 1, "DISPLAY is not set"),
     ("DISPLAY naming no server", lambda ctx: run_on(ctx, ":4093"), 1, '":4093"'),
     ("the X server stopped", lambda ctx: display_lost(
-        ctx, lambda server, name, window: server.kill()), 1, None),
+        ctx, lambda server, name, window: server.terminate()), 1, None),
     ("the client killed", lambda ctx: display_lost(
         ctx, lambda server, name, window: kill_client(name, window)), 1, None),
 ]
