@@ -1,6 +1,6 @@
 #include "plataforma/abrir_janela.hpp"
 
-#include "plataforma/desktop_x11.hpp"
+#include "plataforma/area_de_trabalho_x11.hpp"
 #include "plataforma/lugar_janela.hpp"
 
 #include <SFML/Window/Context.hpp>
@@ -119,7 +119,7 @@ Window criar(Display* conexao, float& escala) {
     if (visual == nullptr) {
         return 0;
     }
-    const desktop_x11::leitura desktop = desktop_x11::ler();
+    const area_de_trabalho_x11::leitura desktop = area_de_trabalho_x11::ler();
     const sf::IntRect& area = desktop.area;
 
     XSetWindowAttributes valores{};
@@ -138,7 +138,7 @@ Window criar(Display* conexao, float& escala) {
     // before the desktop is asked about its frame on another connection.
     XSync(conexao, False);
 
-    const lugar_janela::moldura m = desktop_x11::moldura_prevista(janela);
+    const lugar_janela::moldura m = area_de_trabalho_x11::moldura_prevista(janela);
     escala =
         lugar_janela::escala_que_cabe(desktop.escala, sf::Vector2i(area.width, area.height), m);
     const sf::Vector2i tamanho = lugar_janela::tamanho_cliente(escala);

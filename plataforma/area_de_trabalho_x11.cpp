@@ -1,4 +1,4 @@
-#include "plataforma/desktop_x11.hpp"
+#include "plataforma/area_de_trabalho_x11.hpp"
 
 #include <SFML/Window/VideoMode.hpp>
 
@@ -165,7 +165,7 @@ void esperar_propriedade(Display* conexao, Atom propriedade, std::chrono::millis
 
 } // namespace
 
-desktop_x11::leitura desktop_x11::ler() {
+area_de_trabalho_x11::leitura area_de_trabalho_x11::ler() {
     leitura lida;
     const conexao_propria conexao(XOpenDisplay(nullptr));
     if (!conexao) {
@@ -178,7 +178,7 @@ desktop_x11::leitura desktop_x11::ler() {
     return lida;
 }
 
-moldura desktop_x11::moldura_prevista(sf::WindowHandle janela) {
+moldura area_de_trabalho_x11::moldura_prevista(sf::WindowHandle janela) {
     moldura m;
     const conexao_propria conexao(XOpenDisplay(nullptr));
     if (!conexao) {

@@ -9,7 +9,7 @@
 // on a connection of its own, closed before it returns, so that no event is
 // taken from SFML's connection; and Xlib's headers, whose macros (None, Bool,
 // Status) clash with other code, stay out of the files that include this.
-namespace desktop_x11 {
+namespace area_de_trabalho_x11 {
 
 struct leitura {
     // Xft.dpi / 96 (lugar_janela::escala_do_dpi), before any fitting.
@@ -27,4 +27,4 @@ leitura ler();
 // known to the X server.
 lugar_janela::moldura moldura_prevista(sf::WindowHandle janela);
 
-} // namespace desktop_x11
+} // namespace area_de_trabalho_x11
