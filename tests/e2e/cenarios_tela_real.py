@@ -402,23 +402,38 @@ def run_on(ctx, display, during=None):
     env.pop("DISPLAY", None)
     if display is not None:
         env["DISPLAY"] = display
+    # Its output goes to a file: a pipe nobody reads until the end could fill
+    # and hold the game up.
+    log = open(os.path.join(folder, "saida.txt"), "w+b")
     process = subprocess.Popen(arranque.command(ctx.jogo), env=env, cwd=folder,
-                               stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
-                               stderr=subprocess.STDOUT, preexec_fn=die_with_parent)
+                               stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
+                               preexec_fn=die_with_parent)
     vestigios.started(process, ctx.jogo)
     try:
         if during is not None:
-            found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
-                                    "^Trevalia$"], env=env, stdout=subprocess.PIPE, timeout=30,
-                                   check=True)
-            during(int(found.stdout.split()[0]))
-        out = process.communicate(timeout=20)[0].decode(errors="replace")
-        return process.returncode, out
+            # Asked with the display alone: the game's frozen clock is its own.
+            try:
+                found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                                        "^Trevalia$"], env=dict(os.environ, DISPLAY=display),
+                                       stdout=subprocess.PIPE, timeout=30).stdout
+            except subprocess.TimeoutExpired:
+                found = b""
+            if not found.split():
+                raise Failure("no window on %s; the game printed:\n%s" % (display, read(log)))
+            during(int(found.split()[0]))
+        process.wait(20)
+        return process.returncode, read(log)
     finally:
         process.kill()
         process.wait()
         vestigios.ended(process)
+        log.close()
         shutil.rmtree(folder, ignore_errors=True)
+
+
+def read(log):
+    log.seek(0)
+    return log.read().decode(errors="replace")
 
 
 def own_server():
