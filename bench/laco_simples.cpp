@@ -7,6 +7,10 @@
 // point, with SFML's own view and mapping, as a scaled desktop gives the game;
 // and like the game there, it draws the pictures' twins painted at twice the
 // size (`name@2x.jpg`) at half scale, and its count at the scaled size.
+// Its SFML calls go through plataforma/face_sfml only where the library's
+// versions differ.
+
+#include "plataforma/face_sfml.hpp"
 
 #include <SFML/Graphics.hpp>
 
@@ -22,26 +26,26 @@ float escala = 1.0f;
 
 struct Figura {
     sf::Texture textura;
-    sf::Sprite sprite;
+    sf::Sprite sprite = face_sfml::sprite_vazio();
 
     Figura(const std::string& nome, float x, float y, bool centrada) {
         const std::size_t ponto = nome.rfind('.');
         const bool dobro =
             escala > 1.0f &&
             textura.loadFromFile("imagens/" + nome.substr(0, ponto) + "@2x" + nome.substr(ponto));
-        if (!dobro) {
-            textura.loadFromFile("imagens/" + nome);
+        // A picture that does not load is not drawn; SFML has said why.
+        if (!dobro && !textura.loadFromFile("imagens/" + nome)) {
+            return;
         }
         const float texels = dobro ? 2.0f : 1.0f;
         const float passo = escala / texels;
         textura.setSmooth(std::fabs(passo - std::round(passo)) > 0.001f);
         sprite.setTexture(textura, true);
-        sprite.setScale(1.0f / texels, 1.0f / texels);
+        sprite.setScale({1.0f / texels, 1.0f / texels});
         if (centrada) {
-            const sf::FloatRect local = sprite.getLocalBounds();
-            sprite.setOrigin(local.width / 2.0f, local.height / 2.0f);
+            sprite.setOrigin(face_sfml::tamanho(sprite.getLocalBounds()) / 2.0f);
         }
-        sprite.setPosition(x, y);
+        sprite.setPosition({x, y});
     }
 };
 
@@ -54,10 +58,10 @@ sf::Vector2f casa(int slot) {
 
 int main(int argc, char** argv) {
     escala = argc > 1 ? std::strtof(argv[1], nullptr) : 1.0f;
-    sf::RenderWindow janela(sf::VideoMode(static_cast<unsigned>(std::lround(450 * escala)),
-                                          static_cast<unsigned>(std::lround(600 * escala)), 32),
+    sf::RenderWindow janela(face_sfml::modo_video(static_cast<unsigned>(std::lround(450 * escala)),
+                                                  static_cast<unsigned>(std::lround(600 * escala))),
                             "Trevalia", sf::Style::Close);
-    janela.setView(sf::View(sf::FloatRect(0.0f, 0.0f, 450.0f, 600.0f)));
+    janela.setView(sf::View(sf::FloatRect({0.0f, 0.0f}, {450.0f, 600.0f})));
     if (escala != 1.0f) {
         // SFML's own place for a tall window can lie partly below the screen.
         janela.setPosition(sf::Vector2i(0, 0));
@@ -67,10 +71,13 @@ int main(int argc, char** argv) {
     Figura menu("botao_menu.png", 187.0f, 17.0f, false);
     Figura dnv("botao_dnv.png", 300.0f, 17.0f, false);
     sf::Font fonte;
-    fonte.loadFromFile("imagens/star.ttf");
-    sf::Text contagem("99", fonte, static_cast<unsigned>(std::lround(20 * escala)));
-    contagem.setScale(1.0f / escala, 1.0f / escala);
-    contagem.setPosition(100.0f, 10.0f);
+    face_sfml::abrir_fonte(fonte, "imagens/star.ttf");
+    sf::Text contagem = face_sfml::texto_vazio();
+    contagem.setFont(fonte);
+    contagem.setString("99");
+    contagem.setCharacterSize(static_cast<unsigned>(std::lround(20 * escala)));
+    contagem.setScale({1.0f / escala, 1.0f / escala});
+    contagem.setPosition({100.0f, 10.0f});
     contagem.setOutlineColor(sf::Color::Blue);
     contagem.setOutlineThickness(0.5f * escala);
     contagem.setFillColor(sf::Color::Transparent);
@@ -88,31 +95,29 @@ int main(int argc, char** argv) {
     }
 
     int arrastada = -1;
-    sf::Event evento;
-    while (janela.waitEvent(evento)) {
+    evento_jogo evento;
+    while (face_sfml::esperar_evento(janela, evento)) {
         do {
-            if (evento.type == sf::Event::Closed) {
+            if (evento.tipo == evento_jogo::Fechada) {
                 return 0;
             }
-            if (evento.type == sf::Event::MouseButtonPressed &&
-                evento.mouseButton.button == sf::Mouse::Left) {
-                const sf::Vector2f ponto = janela.mapPixelToCoords(
-                    sf::Vector2i(evento.mouseButton.x, evento.mouseButton.y));
+            if (evento.tipo == evento_jogo::BotaoPressionado &&
+                evento.botao == sf::Mouse::Button::Left) {
+                const sf::Vector2f ponto = janela.mapPixelToCoords(evento.ponto);
                 for (int slot = 0; slot < 8 && arrastada < 0; ++slot) {
                     if (mao[slot]->sprite.getGlobalBounds().contains(ponto)) {
                         arrastada = slot;
                     }
                 }
-            } else if (evento.type == sf::Event::MouseButtonReleased &&
-                       evento.mouseButton.button == sf::Mouse::Left && arrastada >= 0) {
+            } else if (evento.tipo == evento_jogo::BotaoSolto &&
+                       evento.botao == sf::Mouse::Button::Left && arrastada >= 0) {
                 mao[arrastada]->sprite.setPosition(casa(arrastada));
                 arrastada = -1;
-            } else if (evento.type == sf::Event::MouseMoved && arrastada >= 0) {
-                const sf::Vector2f ponto =
-                    janela.mapPixelToCoords(sf::Vector2i(evento.mouseMove.x, evento.mouseMove.y));
-                mao[arrastada]->sprite.setPosition(std::floor(ponto.x), std::floor(ponto.y));
+            } else if (evento.tipo == evento_jogo::MouseMovido && arrastada >= 0) {
+                const sf::Vector2f ponto = janela.mapPixelToCoords(evento.ponto);
+                mao[arrastada]->sprite.setPosition({std::floor(ponto.x), std::floor(ponto.y)});
             }
-        } while (janela.pollEvent(evento));
+        } while (face_sfml::proximo_evento(janela, evento));
 
         janela.clear(sf::Color::Black);
         janela.draw(fundo.sprite);

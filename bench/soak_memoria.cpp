@@ -38,25 +38,19 @@ double memoria_residente_mb() {
            (1024.0 * 1024.0);
 }
 
-sf::Event botao(sf::Event::EventType tipo, sf::Vector2f p) {
-    sf::Event evento{};
-    evento.type = tipo;
-    evento.mouseButton.button = sf::Mouse::Left;
-    evento.mouseButton.x = static_cast<int>(p.x);
-    evento.mouseButton.y = static_cast<int>(p.y);
+evento_jogo botao(evento_jogo::Tipo tipo, sf::Vector2f p) {
+    evento_jogo evento;
+    evento.tipo = tipo;
+    evento.ponto = sf::Vector2i(p);
     return evento;
 }
 
-sf::Event movimento(sf::Vector2f p) {
-    sf::Event evento{};
-    evento.type = sf::Event::MouseMoved;
-    evento.mouseMove.x = static_cast<int>(p.x);
-    evento.mouseMove.y = static_cast<int>(p.y);
-    return evento;
+evento_jogo movimento(sf::Vector2f p) {
+    return botao(evento_jogo::MouseMovido, p);
 }
 
 sf::Vector2f centro(const sf::FloatRect& r) {
-    return {r.left + r.width / 2.0f, r.top + r.height / 2.0f};
+    return face_sfml::posicao(r) + face_sfml::tamanho(r) / 2.0f;
 }
 
 class mesa_de_soak {
@@ -70,15 +64,15 @@ public:
     }
 
     // One event as the play pass handles it, then the frame.
-    void tratar(const sf::Event& evento) {
+    void tratar(const evento_jogo& evento) {
         Jogo::tratar_evento(evento, m, c1, c2, d1, d2, monte, ok);
         Jogo::desenhar_quadro(m, monte);
     }
 
     void nova_distribuicao() {
         const sf::Vector2f botao_dnv = centro(Jogo::painel().botao_dnv.getGlobalBounds());
-        tratar(botao(sf::Event::MouseButtonPressed, botao_dnv));
-        tratar(botao(sf::Event::MouseButtonReleased, botao_dnv));
+        tratar(botao(evento_jogo::BotaoPressionado, botao_dnv));
+        tratar(botao(evento_jogo::BotaoSolto, botao_dnv));
     }
 
     // A card that fits onto its pile if there is one, else the first card onto
@@ -101,12 +95,12 @@ public:
             possiveis.empty() ? regras_de_referencia::Jogada(0, 0) : possiveis.front();
         const sf::Vector2f de = mesa::posicao_casa(jogada.first);
         const sf::Vector2f para = centro(pilhas[jogada.second]->sprite.getGlobalBounds());
-        tratar(botao(sf::Event::MouseButtonPressed, de));
+        tratar(botao(evento_jogo::BotaoPressionado, de));
         for (int passo = 1; passo <= 3; ++passo) {
             tratar(movimento(de + (para - de) * (static_cast<float>(passo) / 3.0f)));
         }
         const int antes = monte.get_NroElementos() + m->get_NroElementos();
-        tratar(botao(sf::Event::MouseButtonReleased, para));
+        tratar(botao(evento_jogo::BotaoSolto, para));
         jogadas += antes - monte.get_NroElementos() - m->get_NroElementos();
     }
 

@@ -22,7 +22,7 @@ void cartas::desenhar(sf::RenderWindow& janela) {
 
 void cartas::set_posicao(float x, float y) {
     if (carregada) {
-        sprite.setPosition(x, y);
+        sprite.setPosition({x, y});
     }
 }
 
@@ -36,7 +36,7 @@ float cartas::get_y() const {
 
 void cartas::set_origem(float x, float y) {
     if (carregada) {
-        sprite.setOrigin(x / sprite.getScale().x, y / sprite.getScale().y);
+        sprite.setOrigin({x / sprite.getScale().x, y / sprite.getScale().y});
     }
 }
 
@@ -51,24 +51,24 @@ float cartas::get_origem_y() const {
 }
 
 float cartas::get_altura() const {
-    return sprite.getLocalBounds().height * sprite.getScale().y;
+    return face_sfml::tamanho(sprite.getLocalBounds()).y * sprite.getScale().y;
 }
 
 float cartas::get_largura() const {
-    return sprite.getLocalBounds().width * sprite.getScale().x;
+    return face_sfml::tamanho(sprite.getLocalBounds()).x * sprite.getScale().x;
 }
 
 sf::FloatRect cartas::get_bounding_rect() const {
     const sf::Vector2f posicao = sprite.getPosition();
-    const sf::FloatRect global = sprite.getGlobalBounds();
-    return sf::FloatRect(posicao.x - global.width / 2.0f, posicao.y - global.height / 2.0f,
-                         global.width, global.height);
+    const sf::Vector2f tamanho = face_sfml::tamanho(sprite.getGlobalBounds());
+    return sf::FloatRect({posicao.x - tamanho.x / 2.0f, posicao.y - tamanho.y / 2.0f}, tamanho);
 }
 
 bool cartas::contem(sf::Vector2f ponto) const {
     const sf::FloatRect r = get_bounding_rect();
-    return r.left <= ponto.x && ponto.x <= r.left + r.width && r.top <= ponto.y &&
-           ponto.y <= r.top + r.height;
+    const sf::Vector2f canto = face_sfml::posicao(r);
+    const sf::Vector2f fim = canto + face_sfml::tamanho(r);
+    return canto.x <= ponto.x && ponto.x <= fim.x && canto.y <= ponto.y && ponto.y <= fim.y;
 }
 
 bool cartas::mouse_intersects(sf::RenderWindow& janela) {
@@ -84,5 +84,5 @@ bool cartas::pressionado(sf::RenderWindow& janela) {
     if (!selecionado(janela)) {
         return false;
     }
-    return sf::Mouse::isButtonPressed(sf::Mouse::Left);
+    return sf::Mouse::isButtonPressed(sf::Mouse::Button::Left);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plataforma/face_sfml.hpp"
+
 #include <SFML/Graphics.hpp>
 #include <string>
 
@@ -42,7 +44,7 @@ public:
 
     // Public: the play loop drops onto a pile's global bounds and drags a hand
     // card by moving its sprite directly.
-    sf::Sprite sprite;
+    sf::Sprite sprite = face_sfml::sprite_vazio();
 
 private:
     sf::Texture textura;

@@ -17,7 +17,7 @@ mesa::mesa(const mesa& outra)
         cartas_mesa[slot] = outra.cartas_mesa[slot];
         elementos[slot] = outra.elementos[slot];
     }
-    if (sprite.getTexture() != nullptr) {
+    if (face_sfml::textura_de(sprite) != nullptr) {
         sprite.setTexture(textura, false);
     }
 }
@@ -82,8 +82,7 @@ void mesa::set_elemento_i(int slot, int valor, bool& ok) {
     carta->carregar("imagens/cartaazul" + std::to_string(valor) + ".jpg");
     // Straight on the sprite, so that even a card whose picture failed to load
     // is centred on its position.
-    const sf::FloatRect local = carta->sprite.getLocalBounds();
-    carta->sprite.setOrigin(local.width / 2.0f, local.height / 2.0f);
+    carta->sprite.setOrigin(face_sfml::tamanho(carta->sprite.getLocalBounds()) / 2.0f);
     const sf::Vector2f casa = posicao_casa(slot);
     carta->set_posicao(casa.x, casa.y);
 }
@@ -145,16 +144,16 @@ void mesa::adicionar_mesa(std::string nome, cartas* carta) {
 
 void mesa::set_posicao(float x, float y) {
     if (carregada) {
-        sprite.setPosition(x, y);
+        sprite.setPosition({x, y});
     }
 }
 
 float mesa::get_altura() const {
-    return sprite.getLocalBounds().height;
+    return face_sfml::tamanho(sprite.getLocalBounds()).y;
 }
 
 float mesa::get_largura() const {
-    return sprite.getLocalBounds().width;
+    return face_sfml::tamanho(sprite.getLocalBounds()).x;
 }
 
 sf::FloatRect mesa::get_bounding_rect() const {

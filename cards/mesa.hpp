@@ -2,6 +2,7 @@
 
 #include "cards/cartas.hpp"
 #include "cards/fila_monte.hpp"
+#include "plataforma/face_sfml.hpp"
 
 #include <SFML/Graphics.hpp>
 #include <map>
@@ -67,7 +68,7 @@ private:
     int elementos[slots];
     int NroElementos;
     std::map<std::string, cartas*> mapa_cartas;
-    sf::Sprite sprite;
+    sf::Sprite sprite = face_sfml::sprite_vazio();
     sf::Texture textura;
     bool carregada;
 };

@@ -4,14 +4,8 @@ namespace {
 
 using partida = entrada_jogo::partida;
 
-sf::Vector2f ponto_do_botao(const sf::Event& evento) {
-    return sf::Vector2f(static_cast<float>(evento.mouseButton.x),
-                        static_cast<float>(evento.mouseButton.y));
-}
-
-sf::Vector2f ponto_do_movimento(const sf::Event& evento) {
-    return sf::Vector2f(static_cast<float>(evento.mouseMove.x),
-                        static_cast<float>(evento.mouseMove.y));
+sf::Vector2f ponto_do_evento(const evento_jogo& evento) {
+    return sf::Vector2f(static_cast<float>(evento.ponto.x), static_cast<float>(evento.ponto.y));
 }
 
 void mandar_para_casa(partida& p) {
@@ -49,36 +43,36 @@ std::string entrada_jogo::figura_pilha(int valor) {
     return "imagens/cartaroxa" + std::to_string(valor) + ".jpg";
 }
 
-entrada_jogo::resposta entrada_jogo::tratar(const sf::Event& evento, partida& p) {
-    switch (evento.type) {
-    case sf::Event::Closed:
+entrada_jogo::resposta entrada_jogo::tratar(const evento_jogo& evento, partida& p) {
+    switch (evento.tipo) {
+    case evento_jogo::Fechada:
         return {false, Pedido::Fechar};
-    case sf::Event::KeyPressed:
-        if (evento.key.code == sf::Keyboard::Escape) {
+    case evento_jogo::TeclaPressionada:
+        if (evento.tecla == sf::Keyboard::Key::Escape) {
             // The menu is answered with a click whose release would otherwise
             // drop the card wherever the menu's button lies, perhaps on a pile.
             return {cancelar_arrasto(p), Pedido::Menu};
         }
         return {false, Pedido::Nenhum};
-    case sf::Event::MouseButtonPressed:
-        if (evento.mouseButton.button == sf::Mouse::Left) {
-            const Pedido pedido = pressionar(ponto_do_botao(evento), p);
+    case evento_jogo::BotaoPressionado:
+        if (evento.botao == sf::Mouse::Button::Left) {
+            const Pedido pedido = pressionar(ponto_do_evento(evento), p);
             return {false, pedido};
         }
         return {false, Pedido::Nenhum};
-    case sf::Event::MouseButtonReleased:
+    case evento_jogo::BotaoSolto:
         // The drag belongs to the left button: another button's release
         // while it is held must not drop the card.
-        if (evento.mouseButton.button == sf::Mouse::Left && arrastando(p)) {
-            soltar(ponto_do_botao(evento), p);
+        if (evento.botao == sf::Mouse::Button::Left && arrastando(p)) {
+            soltar(ponto_do_evento(evento), p);
             p.selecionado = false;
             return {true, Pedido::Nenhum};
         }
         return {false, Pedido::Nenhum};
-    case sf::Event::MouseMoved:
+    case evento_jogo::MouseMovido:
         if (arrastando(p)) {
             // Straight on the sprite, so even a card without its picture follows.
-            p.m->cartas_mesa[p.i]->sprite.setPosition(ponto_do_movimento(evento));
+            p.m->cartas_mesa[p.i]->sprite.setPosition(ponto_do_evento(evento));
             return {true, Pedido::Nenhum};
         }
         return {false, Pedido::Nenhum};

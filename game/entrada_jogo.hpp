@@ -4,6 +4,7 @@
 #include "cards/pilha_crescente.hpp"
 #include "cards/pilha_decrescente.hpp"
 #include "game/painel_jogo.hpp"
+#include "plataforma/evento_jogo.hpp"
 
 #include <SFML/Graphics.hpp>
 #include <string>
@@ -49,7 +50,7 @@ public:
         Pedido pedido;
     };
 
-    static resposta tratar(const sf::Event& evento, partida& p);
+    static resposta tratar(const evento_jogo& evento, partida& p);
 
     // Ends a drag in progress with the card back in its slot; nothing is
     // played. True if a card was in the air.

@@ -4,6 +4,7 @@
 #include "plataforma/abrir_janela.hpp"
 #include "plataforma/escala_arte.hpp"
 #include "plataforma/espera_janela.hpp"
+#include "plataforma/face_sfml.hpp"
 #include "screens/ganhou.hpp"
 #include "screens/instrucoes.hpp"
 #include "screens/menu.hpp"
@@ -14,7 +15,6 @@
 #include <string>
 
 gerenciador_cartas Jogo::_gerenciador_cartas;
-sf::Sprite Jogo::background;
 
 Jogo::EstadoJogo Jogo::estado_jogo = Jogo::NaoIniciado;
 bool Jogo::selecionado = false;
@@ -29,8 +29,9 @@ const char* const fundo_decrescente = "imagens/fundo100.jpg";
 
 } // namespace
 
-// The window and the panel's pictures are made on first use, not with the
-// statics: a window or texture object reaches for the display as it is made,
+// The window, the panel's pictures and the background are made on first use,
+// not with the statics: a window or texture object reaches for the display as
+// it is made (so does a sprite on SFML 3, which cannot be without a texture),
 // and SFML aborts the program when there is none, before main could tell the
 // player why.
 sf::RenderWindow& Jogo::janela() {
@@ -41,6 +42,11 @@ sf::RenderWindow& Jogo::janela() {
 painel_jogo& Jogo::painel() {
     static painel_jogo painel;
     return painel;
+}
+
+sf::Sprite& Jogo::background() {
+    static sf::Sprite fundo = face_sfml::sprite_vazio();
+    return fundo;
 }
 
 void Jogo::CriandoTudo() {
@@ -83,7 +89,7 @@ void Jogo::Start(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decres
 
 void Jogo::montar_mesa(sf::Texture& textura_fundo, mesa* m, pilha_crescente* c1,
                        pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2) {
-    escala_arte::carregar(textura_fundo, background, "imagens/fundo2.jpg");
+    escala_arte::carregar(textura_fundo, background(), "imagens/fundo2.jpg");
 
     c1->carregar(fundo_crescente);
     c1->set_posicao(304.0f, 64.0f);
@@ -235,7 +241,7 @@ void Jogo::JogarNovamente(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pil
 
 void Jogo::passo_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
                       pilha_decrescente* d2, fila_monte& monte, bool& ok) {
-    sf::Event evento;
+    evento_jogo evento;
     bool mudou = false;
     switch (espera_janela::esperar(janela(), evento)) {
     case espera_janela::Sinal::Fechada:
@@ -282,7 +288,7 @@ void Jogo::desenhar_quadro(mesa* m, fila_monte& monte) {
     painel().preparar();
     painel().set_contagem(monte.get_NroElementos() + m->get_NroElementos());
     janela().clear(sf::Color(0, 0, 0, 255));
-    janela().draw(background);
+    janela().draw(background());
     painel().desenhar(janela(), podeDesfazer);
     _gerenciador_cartas.desenhar_todos(janela());
     janela().display();
@@ -294,9 +300,9 @@ entrada_jogo::partida Jogo::em_jogo(mesa* m, pilha_crescente* c1, pilha_crescent
             painel(), janela()};
 }
 
-bool Jogo::tratar_evento(const sf::Event& evento, mesa* m, pilha_crescente* c1, pilha_crescente* c2,
-                         pilha_decrescente* d1, pilha_decrescente* d2, fila_monte& monte,
-                         bool& ok) {
+bool Jogo::tratar_evento(const evento_jogo& evento, mesa* m, pilha_crescente* c1,
+                         pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2,
+                         fila_monte& monte, bool& ok) {
     bool mudou = verificar_reposicao(m, monte);
     entrada_jogo::partida partida = em_jogo(m, c1, c2, d1, d2);
     const entrada_jogo::resposta resposta = entrada_jogo::tratar(evento, partida);
@@ -321,7 +327,7 @@ bool Jogo::tratar_evento(const sf::Event& evento, mesa* m, pilha_crescente* c1, 
         mudou = true;
         break;
     }
-    if (evento.type == sf::Event::MouseButtonReleased) {
+    if (evento.tipo == evento_jogo::BotaoSolto) {
         // The refill that a second play from a full hand makes due comes now,
         // so the end-of-game test sees the cards about to be dealt.
         mudou = verificar_reposicao(m, monte) || mudou;

@@ -82,7 +82,7 @@ public:
                            pilha_decrescente* d2, fila_monte& monte, bool& ok);
     // The handling of one play event (see entrada_jogo), after the refill it
     // may find due; true when the table's picture changed.
-    static bool tratar_evento(const sf::Event& evento, mesa* m, pilha_crescente* c1,
+    static bool tratar_evento(const evento_jogo& evento, mesa* m, pilha_crescente* c1,
                               pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2,
                               fila_monte& monte, bool& ok);
     // The table in play, as the play handler sees it.
@@ -97,11 +97,12 @@ public:
     // The whole table, with the count of the cards still to play.
     static void desenhar_quadro(mesa* m, fila_monte& monte);
 
-    // The one window, and the count and buttons drawn around the cards.
+    // The one window, the count and buttons drawn around the cards, and the
+    // table's background.
     static sf::RenderWindow& janela();
     static painel_jogo& painel();
+    static sf::Sprite& background();
     static gerenciador_cartas _gerenciador_cartas;
-    static sf::Sprite background;
 
     static EstadoJogo estado_jogo;
     // A hand card is being dragged, from slot i. After a press that picked up

@@ -13,15 +13,15 @@ constexpr float contorno_contagem = 0.5f;
 
 } // namespace
 
-painel_jogo::painel_jogo() : carregado(false) {
-    contagem.setPosition(100.0f, 10.0f);
+painel_jogo::painel_jogo() : carregado(false), fonte_lida(false) {
+    contagem.setPosition({100.0f, 10.0f});
     contagem.setCharacterSize(static_cast<unsigned>(pontos_contagem));
     contagem.setOutlineColor(sf::Color::Blue);
     contagem.setOutlineThickness(contorno_contagem);
     contagem.setFillColor(sf::Color::Transparent);
-    desfazer.setPosition(204.0f, 180.0f);
-    botao_menu.setPosition(187.0f, 17.0f);
-    botao_dnv.setPosition(300.0f, 17.0f);
+    desfazer.setPosition({204.0f, 180.0f});
+    botao_menu.setPosition({187.0f, 17.0f});
+    botao_dnv.setPosition({300.0f, 17.0f});
 }
 
 void painel_jogo::preparar() {
@@ -32,7 +32,7 @@ void painel_jogo::preparar() {
 
 void painel_jogo::carregar() {
     carregado = true;
-    fonte.loadFromFile("imagens/star.ttf");
+    fonte_lida = face_sfml::abrir_fonte(fonte, "imagens/star.ttf");
     contagem.setFont(fonte);
     // The digits are rasterised for the window's own pixels and drawn back at
     // 20 points: 20-pixel glyphs enlarged with the view would be blurred.
@@ -41,7 +41,7 @@ void painel_jogo::carregar() {
     const float de_volta = pontos_contagem / static_cast<float>(pixels);
     contagem.setCharacterSize(pixels);
     contagem.setOutlineThickness(contorno_contagem / de_volta);
-    contagem.setScale(de_volta, de_volta);
+    contagem.setScale({de_volta, de_volta});
     // A failed load keeps the texture as it was; the rectangle always follows
     // the texture, as a freshly made sprite would.
     escala_arte::carregar(textura_desfazer, desfazer, "imagens/desfazer.png", true);
@@ -54,7 +54,11 @@ void painel_jogo::set_contagem(int restantes) {
 }
 
 void painel_jogo::desenhar(sf::RenderWindow& janela, bool com_desfazer) {
-    janela.draw(contagem);
+    // SFML 2 draws a text without its font as nothing; SFML 3 stops the
+    // program on a text it cannot shape.
+    if (fonte_lida) {
+        janela.draw(contagem);
+    }
     janela.draw(botao_menu);
     janela.draw(botao_dnv);
     if (com_desfazer) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plataforma/face_sfml.hpp"
+
 #include <SFML/Graphics.hpp>
 
 // What the table shows around the cards: the count of cards still to play and
@@ -30,10 +32,10 @@ public:
     bool sobre_menu(sf::Vector2f ponto) const;
     bool sobre_jogar_novamente(sf::Vector2f ponto) const;
 
-    sf::Text contagem;
-    sf::Sprite desfazer;
-    sf::Sprite botao_menu;
-    sf::Sprite botao_dnv;
+    sf::Text contagem = face_sfml::texto_vazio();
+    sf::Sprite desfazer = face_sfml::sprite_vazio();
+    sf::Sprite botao_menu = face_sfml::sprite_vazio();
+    sf::Sprite botao_dnv = face_sfml::sprite_vazio();
 
 private:
     sf::Font fonte;
@@ -41,4 +43,5 @@ private:
     sf::Texture textura_menu;
     sf::Texture textura_dnv;
     bool carregado;
+    bool fonte_lida;
 };

@@ -1,5 +1,6 @@
 #include "plataforma/abrir_janela.hpp"
 
+#include "plataforma/face_sfml.hpp"
 #include "plataforma/lugar_janela.hpp"
 
 #define WIN32_LEAN_AND_MEAN
@@ -61,7 +62,7 @@ void abrir_janela(sf::RenderWindow& janela) {
     monitor.cbSize = sizeof(monitor);
     GetMonitorInfoW(MonitorFromPoint(ponteiro, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& w = monitor.rcWork;
-    const sf::IntRect area(w.left, w.top, w.right - w.left, w.bottom - w.top);
+    const sf::IntRect area({w.left, w.top}, {w.right - w.left, w.bottom - w.top});
 
     // SFML's Close style is a window with a system menu, which Windows gives
     // a caption of its own.
@@ -70,10 +71,10 @@ void abrir_janela(sf::RenderWindow& janela) {
     const lugar_janela::moldura m{-quadro.left, quadro.right, -quadro.top, quadro.bottom};
 
     const float escala = lugar_janela::escala_que_cabe(
-        lugar_janela::escala_do_dpi(dpi_do_sistema()), sf::Vector2i(area.width, area.height), m);
+        lugar_janela::escala_do_dpi(dpi_do_sistema()), face_sfml::tamanho(area), m);
     const sf::Vector2i tamanho = lugar_janela::tamanho_cliente(escala);
     janela.create(
-        sf::VideoMode(static_cast<unsigned>(tamanho.x), static_cast<unsigned>(tamanho.y), 32),
+        face_sfml::modo_video(static_cast<unsigned>(tamanho.x), static_cast<unsigned>(tamanho.y)),
         "Trevalia", sf::Style::Close);
     // Where the library puts a new window on its own can be partly off the
     // screen, the hand with it: place it ourselves. Hidden while it moves, and

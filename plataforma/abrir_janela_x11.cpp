@@ -1,17 +1,21 @@
 #include "plataforma/abrir_janela.hpp"
 
 #include "plataforma/area_de_trabalho_x11.hpp"
+#include "plataforma/face_sfml.hpp"
+#include "plataforma/icone_janela.hpp"
 #include "plataforma/lugar_janela.hpp"
 
 #include <SFML/Window/Context.hpp>
 
 #include <GL/glx.h>
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <poll.h>
 
 #include <chrono>
 #include <cstring>
+#include <vector>
 
 // SFML 2.5 first puts a new window at y = (screen width - height) / 2 and then
 // waits, in a busy loop inside the window's constructor, until the window is
@@ -85,6 +89,20 @@ void dar_estilo(Display* conexao, Window janela) {
     XClassHint classe{nome_programa, nome_classe};
     XSetClassHint(conexao, janela, &classe);
 
+    // The icon too: SFML 3 sets it only when the server already knows the
+    // property's name, which without a window manager it does not.
+    const icone_rgba icone = icone_do_jogo();
+    std::vector<unsigned long> argb = {icone.lado, icone.lado};
+    for (unsigned i = 0; i < icone.lado * icone.lado; ++i) {
+        const unsigned char* p = icone.pixels + 4 * i;
+        argb.push_back(static_cast<unsigned long>(p[3]) << 24 |
+                       static_cast<unsigned long>(p[0]) << 16 |
+                       static_cast<unsigned long>(p[1]) << 8 | p[2]);
+    }
+    XChangeProperty(conexao, janela, atomo(conexao, "_NET_WM_ICON"), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(argb.data()),
+                    static_cast<int>(argb.size()));
+
     XStoreName(conexao, janela, "Trevalia");
     const char titulo[] = "Trevalia";
     XChangeProperty(conexao, janela, atomo(conexao, "_NET_WM_NAME"), atomo(conexao, "UTF8_STRING"),
@@ -120,7 +138,7 @@ Window criar(Display* conexao, float& escala) {
         return 0;
     }
     const area_de_trabalho_x11::leitura desktop = area_de_trabalho_x11::ler();
-    const sf::IntRect& area = desktop.area;
+    const sf::Vector2i canto = face_sfml::posicao(desktop.area);
 
     XSetWindowAttributes valores{};
     propria.cores = XCreateColormap(conexao, raiz, visual->visual, AllocNone);
@@ -129,7 +147,7 @@ Window criar(Display* conexao, float& escala) {
     valores.event_mask = StructureNotifyMask | ExposureMask | PropertyChangeMask;
     const sf::Vector2i provisorio = lugar_janela::tamanho_cliente(1.0f);
     const Window janela =
-        XCreateWindow(conexao, raiz, area.left, area.top, static_cast<unsigned>(provisorio.x),
+        XCreateWindow(conexao, raiz, canto.x, canto.y, static_cast<unsigned>(provisorio.x),
                       static_cast<unsigned>(provisorio.y), 0, visual->depth, InputOutput,
                       visual->visual, CWColormap | CWBorderPixel | CWEventMask, &valores);
     XFree(visual);
@@ -139,10 +157,9 @@ Window criar(Display* conexao, float& escala) {
     XSync(conexao, False);
 
     const lugar_janela::moldura m = area_de_trabalho_x11::moldura_prevista(janela);
-    escala =
-        lugar_janela::escala_que_cabe(desktop.escala, sf::Vector2i(area.width, area.height), m);
+    escala = lugar_janela::escala_que_cabe(desktop.escala, face_sfml::tamanho(desktop.area), m);
     const sf::Vector2i tamanho = lugar_janela::tamanho_cliente(escala);
-    fixar_lugar(conexao, janela, lugar_janela::posicao_centrada(area, tamanho, m), tamanho);
+    fixar_lugar(conexao, janela, lugar_janela::posicao_centrada(desktop.area, tamanho, m), tamanho);
 
     // Shown, and seen to be shown, before SFML takes it: a screen is drawn
     // once, and a picture drawn before the window is up could be lost.
@@ -167,8 +184,9 @@ void abrir_janela(sf::RenderWindow& janela) {
         janela.create(propria.janela);
     } else {
         // No visual of our own: SFML's window, as the library places it.
-        janela.create(sf::VideoMode(lugar_janela::largura_pontos, lugar_janela::altura_pontos, 32),
-                      "Trevalia", sf::Style::Close);
+        janela.create(
+            face_sfml::modo_video(lugar_janela::largura_pontos, lugar_janela::altura_pontos),
+            "Trevalia", sf::Style::Close);
     }
     preparar_janela(janela, escala);
 }

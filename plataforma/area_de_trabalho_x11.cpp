@@ -1,5 +1,7 @@
 #include "plataforma/area_de_trabalho_x11.hpp"
 
+#include "plataforma/face_sfml.hpp"
+
 #include <SFML/Window/VideoMode.hpp>
 
 #include <X11/Xatom.h>
@@ -97,8 +99,8 @@ std::vector<lugar_janela::monitor> monitores(Display* conexao, Window raiz) {
     int quantos = 0;
     XRRMonitorInfo* info = XRRGetMonitors(conexao, raiz, True, &quantos);
     for (int i = 0; i < quantos; ++i) {
-        lista.push_back(
-            {{info[i].x, info[i].y, info[i].width, info[i].height}, info[i].primary != 0});
+        lista.push_back({sf::IntRect({info[i].x, info[i].y}, {info[i].width, info[i].height}),
+                         info[i].primary != 0});
     }
     if (info != nullptr) {
         XRRFreeMonitors(info);
@@ -120,8 +122,9 @@ sf::IntRect area_escolhida(Display* conexao, Window raiz) {
     const int escolhido = lugar_janela::monitor_escolhido(lista, sf::Vector2i(x, y));
     const int tela = DefaultScreen(conexao);
     const sf::IntRect monitor =
-        escolhido < 0 ? sf::IntRect(0, 0, DisplayWidth(conexao, tela), DisplayHeight(conexao, tela))
-                      : lista[escolhido].area;
+        escolhido < 0
+            ? sf::IntRect({0, 0}, {DisplayWidth(conexao, tela), DisplayHeight(conexao, tela)})
+            : lista[escolhido].area;
     // Only a running window manager keeps _NET_WORKAREA true.
     const std::vector<long> areas = tem_gerenciador(conexao, raiz)
                                         ? cardinais(conexao, raiz, "_NET_WORKAREA")
@@ -134,9 +137,9 @@ sf::IntRect area_escolhida(Display* conexao, Window raiz) {
     if (areas.size() < 4) {
         return monitor;
     }
-    const sf::IntRect trabalho(static_cast<int>(areas[inicio]), static_cast<int>(areas[inicio + 1]),
-                               static_cast<int>(areas[inicio + 2]),
-                               static_cast<int>(areas[inicio + 3]));
+    const sf::IntRect trabalho(
+        {static_cast<int>(areas[inicio]), static_cast<int>(areas[inicio + 1])},
+        {static_cast<int>(areas[inicio + 2]), static_cast<int>(areas[inicio + 3])});
     return lugar_janela::area_no_monitor(monitor, &trabalho);
 }
 
@@ -169,8 +172,8 @@ area_de_trabalho_x11::leitura area_de_trabalho_x11::ler() {
     leitura lida;
     const conexao_propria conexao(XOpenDisplay(nullptr));
     if (!conexao) {
-        const sf::VideoMode tela = sf::VideoMode::getDesktopMode();
-        lida.area = sf::IntRect(0, 0, static_cast<int>(tela.width), static_cast<int>(tela.height));
+        lida.area =
+            sf::IntRect({0, 0}, sf::Vector2i(face_sfml::tamanho(sf::VideoMode::getDesktopMode())));
         return lida;
     }
     lida.escala = escala_do_desktop(conexao.get());

@@ -1,5 +1,7 @@
 #include "plataforma/escala_arte.hpp"
 
+#include "plataforma/face_sfml.hpp"
+
 #include <cmath>
 #include <fstream>
 
@@ -38,11 +40,11 @@ bool escala_arte::carregar(sf::Texture& textura, sf::Sprite& sprite, const std::
     float pixels = 1.0f; // of the texture, per point
     if (escala > 1.0f) {
         const std::string dobro = gemea(caminho);
-        if (existe(dobro) && textura.loadFromFile(dobro, sf::IntRect())) {
+        if (existe(dobro) && textura.loadFromFile(dobro)) {
             pixels = 2.0f;
         }
     }
-    if (pixels == 1.0f && !textura.loadFromFile(caminho, sf::IntRect())) {
+    if (pixels == 1.0f && !textura.loadFromFile(caminho)) {
         return false;
     }
     // A sprite that keeps its rectangle keeps it, and its origin, in the
@@ -50,17 +52,18 @@ bool escala_arte::carregar(sf::Texture& textura, sf::Sprite& sprite, const std::
     // has none, both are carried over, or the sprite would cover a quarter or
     // four times its place.
     const float antes = 1.0f / sprite.getScale().x;
-    if (sprite.getTexture() != nullptr && !novo_retangulo && antes != pixels) {
+    if (face_sfml::textura_de(sprite) != nullptr && !novo_retangulo && antes != pixels) {
         const float f = pixels / antes;
         const sf::IntRect r = sprite.getTextureRect();
-        const auto em = [f](int v) {
-            return static_cast<int>(std::lround(static_cast<float>(v) * f));
+        const auto em = [f](sf::Vector2i v) {
+            return sf::Vector2i(static_cast<int>(std::lround(static_cast<float>(v.x) * f)),
+                                static_cast<int>(std::lround(static_cast<float>(v.y) * f)));
         };
-        sprite.setTextureRect(sf::IntRect(em(r.left), em(r.top), em(r.width), em(r.height)));
+        sprite.setTextureRect(sf::IntRect(em(face_sfml::posicao(r)), em(face_sfml::tamanho(r))));
         sprite.setOrigin(sprite.getOrigin() * f);
     }
-    sprite.setTexture(textura, novo_retangulo);
-    sprite.setScale(1.0f / pixels, 1.0f / pixels);
+    face_sfml::dar_textura(sprite, textura, novo_retangulo);
+    sprite.setScale({1.0f / pixels, 1.0f / pixels});
     // Drawn at a whole number of window pixels per texture pixel (scale 1 or
     // 2 for a twin), the picture is sharpest unfiltered; at 1.5 it would
     // drop and double rows and columns unevenly.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plataforma/evento_jogo.hpp"
+
 #include <SFML/Graphics/RenderWindow.hpp>
 
 // The one place the game waits for the player: every screen's wait and the
@@ -21,10 +23,10 @@ public:
     };
 
     // Returns as soon as one of the three holds, and never for nothing.
-    static Sinal esperar(sf::RenderWindow& janela, sf::Event& evento);
+    static Sinal esperar(sf::RenderWindow& janela, evento_jogo& evento);
 
     // The next event already queued, without waiting: false when there is
     // none. Every event handed out here or by esperar has its pointer's place
     // in the game's points (ponto_jogo).
-    static bool proximo(sf::RenderWindow& janela, sf::Event& evento);
+    static bool proximo(sf::RenderWindow& janela, evento_jogo& evento);
 };

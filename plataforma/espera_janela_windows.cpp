@@ -5,7 +5,7 @@
 
 // Windows composites every window since Windows 8 and repaints an uncovered
 // one on its own, so only events end this wait.
-espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, sf::Event& evento) {
+espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, evento_jogo& evento) {
     while (janela.isOpen()) {
         if (proximo(janela, evento)) {
             return Sinal::Evento;

@@ -1,5 +1,6 @@
 #include "plataforma/espera_janela.hpp"
 
+#include "plataforma/face_sfml.hpp"
 #include "plataforma/ponto_jogo.hpp"
 
 #include <GL/glx.h>
@@ -63,9 +64,12 @@ private:
 vigia_exposicao vigia;
 
 // SFML shares one display connection between its windows and their OpenGL
-// contexts, and with the window's context current GLX hands it out.
+// contexts, and with the window's context current GLX hands it out. Another
+// context left current would name its own connection: none then.
 Display* conexao_da_janela(sf::Window& janela) {
-    janela.setActive(true);
+    if (!janela.setActive(true)) {
+        return nullptr;
+    }
     return glXGetCurrentDisplay();
 }
 
@@ -83,7 +87,7 @@ void dormir_ate_chegar(Display* conexao, bool com_vigia) {
 
 } // namespace
 
-espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, sf::Event& evento) {
+espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, evento_jogo& evento) {
     while (janela.isOpen()) {
         // Asked first: making the context current could itself read events
         // into Xlib's queue.
@@ -91,13 +95,13 @@ espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, sf::Event&
         if (proximo(janela, evento)) {
             return Sinal::Evento;
         }
-        const bool com_vigia = vigia.vigiar(janela.getSystemHandle());
+        const bool com_vigia = vigia.vigiar(face_sfml::janela_do_sistema(janela));
         if (com_vigia && vigia.exposta()) {
             return Sinal::Repintar;
         }
         if (conexao == nullptr) {
             // No context to ask: SFML's own wait still ends, if less thriftily.
-            if (!janela.waitEvent(evento)) {
+            if (!face_sfml::esperar_evento(janela, evento)) {
                 return Sinal::Fechada;
             }
             evento_em_pontos(janela, evento);

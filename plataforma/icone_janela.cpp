@@ -1,5 +1,7 @@
 #include "plataforma/icone_janela.hpp"
 
+#include "plataforma/face_sfml.hpp"
+
 namespace {
 
 // lado_icone and pixels_icone, painted by tools/icone.py at build time.
@@ -10,6 +12,10 @@ static_assert(sizeof(pixels_icone) == lado_icone * lado_icone * 4,
 
 } // namespace
 
+icone_rgba icone_do_jogo() {
+    return {lado_icone, pixels_icone};
+}
+
 void aplicar_icone(sf::Window& janela) {
-    janela.setIcon(lado_icone, lado_icone, pixels_icone);
+    face_sfml::dar_icone(janela, lado_icone, pixels_icone);
 }

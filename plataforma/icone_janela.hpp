@@ -7,3 +7,11 @@
 // program file's icon is not the window's. The pixels are built into the
 // program, so the icon needs no file beside it.
 void aplicar_icone(sf::Window& janela);
+
+// The same pixels, four bytes (red, green, blue, alpha) each, row by row, for
+// a window the game makes itself.
+struct icone_rgba {
+    unsigned lado;
+    const unsigned char* pixels;
+};
+icone_rgba icone_do_jogo();

@@ -1,5 +1,7 @@
 #include "plataforma/lugar_janela.hpp"
 
+#include "plataforma/face_sfml.hpp"
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -55,9 +57,10 @@ int monitor_escolhido(const std::vector<monitor>& monitores, sf::Vector2i pontei
 }
 
 sf::IntRect area_no_monitor(const sf::IntRect& monitor, const sf::IntRect* area_de_trabalho) {
-    sf::IntRect comum;
-    if (area_de_trabalho != nullptr && monitor.intersects(*area_de_trabalho, comum)) {
-        return comum;
+    if (area_de_trabalho != nullptr) {
+        if (const auto comum = face_sfml::intersecao(monitor, *area_de_trabalho)) {
+            return *comum;
+        }
     }
     return monitor;
 }
@@ -68,8 +71,10 @@ sf::Vector2i posicao_centrada(const sf::IntRect& area, sf::Vector2i cliente, con
     };
     const int largura = cliente.x + m.esquerda + m.direita;
     const int altura = cliente.y + m.topo + m.base;
-    return sf::Vector2i(area.left + centrado(area.width, largura) + m.esquerda,
-                        area.top + centrado(area.height, altura) + m.topo);
+    const sf::Vector2i canto = face_sfml::posicao(area);
+    const sf::Vector2i livre = face_sfml::tamanho(area);
+    return sf::Vector2i(canto.x + centrado(livre.x, largura) + m.esquerda,
+                        canto.y + centrado(livre.y, altura) + m.topo);
 }
 
 } // namespace lugar_janela

@@ -10,22 +10,12 @@ sf::Vector2i ponto_do_jogo(const sf::RenderWindow& janela, sf::Vector2i pixel) {
                         static_cast<int>(std::floor(ponto.y)));
 }
 
-void evento_em_pontos(const sf::RenderWindow& janela, sf::Event& evento) {
-    const auto mapear = [&janela](int& x, int& y) {
-        const sf::Vector2i ponto = ponto_do_jogo(janela, sf::Vector2i(x, y));
-        x = ponto.x;
-        y = ponto.y;
-    };
-    switch (evento.type) {
-    case sf::Event::MouseButtonPressed:
-    case sf::Event::MouseButtonReleased:
-        mapear(evento.mouseButton.x, evento.mouseButton.y);
-        break;
-    case sf::Event::MouseMoved:
-        mapear(evento.mouseMove.x, evento.mouseMove.y);
-        break;
-    case sf::Event::MouseWheelScrolled:
-        mapear(evento.mouseWheelScroll.x, evento.mouseWheelScroll.y);
+void evento_em_pontos(const sf::RenderWindow& janela, evento_jogo& evento) {
+    switch (evento.tipo) {
+    case evento_jogo::BotaoPressionado:
+    case evento_jogo::BotaoSolto:
+    case evento_jogo::MouseMovido:
+        evento.ponto = ponto_do_jogo(janela, evento.ponto);
         break;
     default:
         break;

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "plataforma/evento_jogo.hpp"
+
 #include <SFML/Graphics/RenderWindow.hpp>
-#include <SFML/Window/Event.hpp>
 
 // The one place where the window's device pixels become the game's points: on
 // a desktop scaled to 200% the window has 900x1200 pixels and the game still
@@ -10,4 +11,4 @@ sf::Vector2i ponto_do_jogo(const sf::RenderWindow& janela, sf::Vector2i pixel);
 
 // The same for the pointer's place in a mouse event; other events are left as
 // they are.
-void evento_em_pontos(const sf::RenderWindow& janela, sf::Event& evento);
+void evento_em_pontos(const sf::RenderWindow& janela, evento_jogo& evento);

@@ -6,7 +6,7 @@ bool figura_tela::carregar(const std::string& caminho, const sf::Drawable* sobre
     // A failed load must show nothing rather than the picture read before it,
     // and a fresh sprite takes the whole of the new picture.
     textura = sf::Texture();
-    sprite = sf::Sprite();
+    sprite = face_sfml::sprite_vazio();
     por_cima = sobre;
     return escala_arte::carregar(textura, sprite, caminho);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plataforma/face_sfml.hpp"
+
 #include <SFML/Graphics.hpp>
 #include <string>
 
@@ -19,6 +21,6 @@ public:
 
 private:
     sf::Texture textura;
-    sf::Sprite sprite;
+    sf::Sprite sprite = face_sfml::sprite_vazio();
     const sf::Drawable* por_cima = nullptr;
 };

@@ -34,8 +34,8 @@ int Instrucoes::Mostrar(sf::RenderWindow& janela) {
     // its rectangle from the first page it is given and keeps it.
     escala_arte::carregar(textura_pagina, sprite_pagina,
                           "imagens/tutorial" + std::to_string(get_k()) + ".jpg");
-    sprite_pagina.setOrigin(0.0f, 0.0f);
-    sprite_pagina.setPosition(80.0f, 100.0f);
+    sprite_pagina.setOrigin({0.0f, 0.0f});
+    sprite_pagina.setPosition({80.0f, 100.0f});
 
     // The same buttons on every showing; cleared so a long visit does not
     // pile up copies of them.

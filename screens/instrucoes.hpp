@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plataforma/face_sfml.hpp"
 #include "screens/figura_tela.hpp"
 
 #include <SFML/Graphics.hpp>
@@ -12,9 +13,9 @@
 class Instrucoes {
 public:
     struct Item_Instrucoes {
-        Item_Instrucoes() : retangulo(0, 0, 0, 0), resposta(0) {}
+        Item_Instrucoes() : retangulo({0, 0}, {0, 0}), resposta(0) {}
 
-        // left, top, and the right and bottom edges in width and height
+        // left and top, and the right and bottom edges in the size
         sf::Rect<int> retangulo;
         int resposta;
     };
@@ -37,7 +38,7 @@ public:
     figura_tela figura;
     // The page keeps its picture between showings: a page whose file is missing
     // shows the one before it.
-    sf::Sprite sprite_pagina;
+    sf::Sprite sprite_pagina = face_sfml::sprite_vazio();
     sf::Texture textura_pagina;
     int k;
 };

@@ -11,9 +11,9 @@
 class Menu {
 public:
     struct Item_Menu {
-        Item_Menu() : retangulo(0, 0, 0, 0), resposta(0) {}
+        Item_Menu() : retangulo({0, 0}, {0, 0}), resposta(0) {}
 
-        // left, top, and the right and bottom edges in width and height
+        // left and top, and the right and bottom edges in the size
         sf::Rect<int> retangulo;
         int resposta;
     };

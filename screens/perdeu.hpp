@@ -11,9 +11,9 @@
 class Perdeu {
 public:
     struct item_perdeu {
-        item_perdeu() : retangulo(0, 0, 0, 0), resposta(0) {}
+        item_perdeu() : retangulo({0, 0}, {0, 0}), resposta(0) {}
 
-        // left, top, and the right and bottom edges in width and height
+        // left and top, and the right and bottom edges in the size
         sf::Rect<int> retangulo;
         int resposta;
     };

@@ -4,7 +4,7 @@
 
 tela_comum::fim_espera tela_comum::esperar_clique(sf::RenderWindow& janela,
                                                   const figura_tela& figura) {
-    sf::Event evento;
+    evento_jogo evento;
     for (;;) {
         switch (espera_janela::esperar(janela, evento)) {
         case espera_janela::Sinal::Fechada:
@@ -13,10 +13,10 @@ tela_comum::fim_espera tela_comum::esperar_clique(sf::RenderWindow& janela,
             figura.mostrar(janela);
             break;
         case espera_janela::Sinal::Evento:
-            if (evento.type == sf::Event::MouseButtonPressed) {
-                return fim_espera{false, evento.mouseButton.x, evento.mouseButton.y};
+            if (evento.tipo == evento_jogo::BotaoPressionado) {
+                return fim_espera{false, evento.ponto.x, evento.ponto.y};
             }
-            if (evento.type == sf::Event::Closed) {
+            if (evento.tipo == evento_jogo::Fechada) {
                 return fim_espera{true, 0, 0};
             }
             break;

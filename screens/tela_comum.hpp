@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plataforma/face_sfml.hpp"
 #include "screens/figura_tela.hpp"
 
 #include <SFML/Graphics.hpp>
@@ -35,12 +36,13 @@ public:
         return fim.fechou ? ao_fechar : clique(itens, fim.x, fim.y);
     }
 
-    // The rectangles hold their right and bottom edges in `width` and `height`.
-    // Every edge is outside, and the first item in the list wins.
+    // The rectangles hold their right and bottom edges in their size's two
+    // fields. Every edge is outside, and the first item in the list wins.
     template <typename Lista> static int clique(const Lista& itens, int x, int y) {
         for (const auto& item : itens) {
-            const sf::Rect<int>& r = item.retangulo;
-            if (r.top < y && y < r.height && r.left < x && x < r.width) {
+            const sf::Vector2i canto = face_sfml::posicao(item.retangulo);
+            const sf::Vector2i fim = face_sfml::tamanho(item.retangulo);
+            if (canto.y < y && y < fim.y && canto.x < x && x < fim.x) {
                 return item.resposta;
             }
         }
@@ -51,7 +53,7 @@ public:
     template <typename Item>
     static Item item(int esquerda, int topo, int direita, int base, int resposta) {
         Item novo;
-        novo.retangulo = sf::Rect<int>(esquerda, topo, direita, base);
+        novo.retangulo = sf::Rect<int>({esquerda, topo}, {direita, base});
         novo.resposta = resposta;
         return novo;
     }

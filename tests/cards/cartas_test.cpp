@@ -18,7 +18,7 @@ TEST(Cartas, AnUnloadedCardIsInertAndSitsAtTheOrigin) {
     EXPECT_EQ(carta.get_origem_y(), 0);
     EXPECT_EQ(carta.get_altura(), 0);
     EXPECT_EQ(carta.get_largura(), 0);
-    EXPECT_EQ(carta.get_bounding_rect(), sf::FloatRect(0, 0, 0, 0));
+    EXPECT_EQ(carta.get_bounding_rect(), sf::FloatRect({0, 0}, {0, 0}));
 }
 
 TEST(Cartas, ALoadShowsTheWholePictureAndAFailedOneHidesIt) {
@@ -32,7 +32,7 @@ TEST(Cartas, ALoadShowsTheWholePictureAndAFailedOneHidesIt) {
 
     carta.set_origem(35, 48);
     carta.set_posicao(100, 408);
-    EXPECT_EQ(carta.get_bounding_rect(), sf::FloatRect(65, 360, 70, 96));
+    EXPECT_EQ(carta.get_bounding_rect(), sf::FloatRect({65, 360}, {70, 96}));
 
     carta.carregar("imagens/missing.png");
     EXPECT_FALSE(carta.get_carregada());
@@ -40,7 +40,7 @@ TEST(Cartas, ALoadShowsTheWholePictureAndAFailedOneHidesIt) {
     carta.set_origem(0, 0);
     EXPECT_EQ(carta.get_x(), 100) << "a hidden card keeps its place";
     EXPECT_EQ(carta.get_origem_x(), 35);
-    EXPECT_EQ(carta.get_bounding_rect(), sf::FloatRect(65, 360, 70, 96));
+    EXPECT_EQ(carta.get_bounding_rect(), sf::FloatRect({65, 360}, {70, 96}));
 
     // Hiding with the empty path is no failed load: nothing is reported.
     std::ostringstream erros;
@@ -61,7 +61,7 @@ TEST(Cartas, ASecondPictureKeepsTheFirstRectangle) {
     carta.carregar("imagens/pequena.png");
     carta.carregar("imagens/grande.png");
     EXPECT_TRUE(carta.get_carregada());
-    EXPECT_EQ(carta.sprite.getTextureRect(), sf::IntRect(0, 0, 20, 30));
+    EXPECT_EQ(carta.sprite.getTextureRect(), sf::IntRect({0, 0}, {20, 30}));
     EXPECT_EQ(carta.get_largura(), 20);
 }
 
@@ -89,11 +89,11 @@ TEST(Cartas, AScaledCardReadsItsTwinAndCoversTheSamePoints) {
         carta.carregar("imagens/a.png");
         carta.set_origem(35, 48);
         carta.set_posicao(100, 408);
-        EXPECT_EQ(carta.sprite.getTexture()->getSize().x, largura) << escala;
-        EXPECT_EQ(carta.sprite.getTexture()->isSmooth(), escala == 1.5f) << escala;
+        EXPECT_EQ(face_sfml::textura_de(carta.sprite)->getSize().x, largura) << escala;
+        EXPECT_EQ(face_sfml::textura_de(carta.sprite)->isSmooth(), escala == 1.5f) << escala;
         EXPECT_EQ(erros.str().empty(), gemea != estragada) << erros.str();
         for (const char* nome : {"imagens/b.png", "imagens/a.png"}) {
-            EXPECT_EQ(carta.get_bounding_rect(), sf::FloatRect(65, 360, 70, 96)) << nome;
+            EXPECT_EQ(carta.get_bounding_rect(), sf::FloatRect({65, 360}, {70, 96})) << nome;
             EXPECT_EQ(carta.get_largura(), 70) << nome;
             carta.carregar(nome);
         }
@@ -105,7 +105,7 @@ TEST(Cartas, AScaledCardReadsItsTwinAndCoversTheSamePoints) {
 TEST(Cartas, TheMouseTestIncludesAllFourEdges) {
     pasta_temporaria pasta;
     pasta.criar_imagem("a.png", 70, 96);
-    sf::RenderWindow janela(sf::VideoMode(450, 600), "Trevalia test", sf::Style::Close);
+    sf::RenderWindow janela(face_sfml::modo_video(450, 600), "Trevalia test", sf::Style::Close);
     cartas carta;
     carta.carregar("imagens/a.png");
     carta.set_origem(35, 48);
@@ -140,7 +140,7 @@ TEST(Cartas, TheMouseTestIncludesAllFourEdges) {
 TEST(Cartas, OnlyALoadedCardIsDrawn) {
     pasta_temporaria pasta;
     pasta.criar_imagem("vermelha.png", 40, 40, sf::Color::Red);
-    sf::RenderWindow janela(sf::VideoMode(450, 600), "Trevalia test", sf::Style::Close);
+    sf::RenderWindow janela(face_sfml::modo_video(450, 600), "Trevalia test", sf::Style::Close);
     cartas carta;
     carta.carregar("imagens/vermelha.png");
     carta.set_posicao(10, 10);
@@ -148,10 +148,7 @@ TEST(Cartas, OnlyALoadedCardIsDrawn) {
     const auto pixel_depois_de_desenhar = [&]() {
         janela.clear(sf::Color::Black);
         carta.desenhar(janela);
-        sf::Texture captura;
-        captura.create(450, 600);
-        captura.update(janela);
-        return captura.copyToImage().getPixel(20, 20);
+        return face_sfml::pixel(face_sfml::captura(janela), 20, 20);
     };
     EXPECT_EQ(pixel_depois_de_desenhar(), sf::Color::Red);
     carta.carregar("");

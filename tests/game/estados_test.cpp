@@ -36,12 +36,12 @@ TEST_F(EstadosTeste, OpeningTheMenuFromPlayPutsACardInTheAirBackHome) {
     pasta.criar_imagem("botao_menu.png", 40, 30);
     Jogo::painel().carregar();
     dar_mao({30, 40, 90, 60, 70, 80, 50, 20});
-    const sf::Event aberturas[] = {
-        tecla(sf::Keyboard::Escape),
-        botao(sf::Event::MouseButtonPressed, sf::Mouse::Left, 190, 20)}; // the menu button
-    for (const sf::Event& abertura : aberturas) {
+    const evento_jogo aberturas[] = {
+        tecla(sf::Keyboard::Key::Escape),
+        botao(evento_jogo::BotaoPressionado, sf::Mouse::Button::Left, 190, 20)}; // the menu button
+    for (const evento_jogo& abertura : aberturas) {
         Jogo::estado_jogo = Jogo::Jogando;
-        tratar(tecla(sf::Keyboard::Return));
+        tratar(tecla(sf::Keyboard::Key::Enter));
         EXPECT_EQ(Jogo::estado_jogo, Jogo::Jogando);
         Jogo::selecionado = true;
         Jogo::i = 2;
@@ -52,7 +52,7 @@ TEST_F(EstadosTeste, OpeningTheMenuFromPlayPutsACardInTheAirBackHome) {
         EXPECT_FALSE(Jogo::selecionado);
         EXPECT_EQ(m->cartas_mesa[2]->sprite.getPosition(), mesa::posicao_casa(2));
         // The release of the click that answered the menu plays nothing.
-        tratar(botao(sf::Event::MouseButtonReleased, sf::Mouse::Left, 340, 280));
+        tratar(botao(evento_jogo::BotaoSolto, sf::Mouse::Button::Left, 340, 280));
         EXPECT_TRUE(d1->Vazia());
         EXPECT_EQ(na_mao(2), 90);
     }

@@ -40,7 +40,7 @@ Mao fiscal_da_mesa::mao() const {
     return valores;
 }
 
-std::string fiscal_da_mesa::conferir(const sf::Event& evento, Jogo::EstadoJogo estado_antes,
+std::string fiscal_da_mesa::conferir(const evento_jogo& evento, Jogo::EstadoJogo estado_antes,
                                      bool deu) {
     const int no_monte = monte.get_NroElementos();
     if (deu && (no_monte != 91 || m->get_NroElementos() != 8)) {
@@ -93,7 +93,7 @@ std::string fiscal_da_mesa::conferir_pilhas(bool deu, bool& jogou, bool& devolve
         }
         const sf::Vector2u esperada =
             cartas_k.empty() ? tamanho_base(k) : tamanho_pilha(cartas_k.back());
-        if (pilha(k)->sprite.getTexture()->getSize() != esperada) {
+        if (face_sfml::textura_de(pilha(k)->sprite)->getSize() != esperada) {
             return pilha_em_texto(k) + " shows the wrong picture";
         }
     }
@@ -128,7 +128,7 @@ std::string fiscal_da_mesa::conferir_cartas() {
         ++vezes.at(static_cast<std::size_t>(valor));
         na_mao_antes.at(static_cast<std::size_t>(valor)) = true;
         if (!carta->get_carregada() ||
-            carta->sprite.getTexture()->getSize() != tamanho_mao(valor)) {
+            face_sfml::textura_de(carta->sprite)->getSize() != tamanho_mao(valor)) {
             return "slot " + std::to_string(slot) + " does not show " + std::to_string(valor);
         }
         const bool arrastada = Jogo::selecionado && Jogo::i == slot;
@@ -167,8 +167,8 @@ std::string fiscal_da_mesa::conferir_desfazer(bool mudou, bool jogou) {
 
 // Judged at each release; events still queued behind the end of a game are
 // played but change no verdict.
-std::string fiscal_da_mesa::conferir_fim(const sf::Event& evento, Jogo::EstadoJogo esperado) {
-    if (evento.type == sf::Event::MouseButtonReleased) {
+std::string fiscal_da_mesa::conferir_fim(const evento_jogo& evento, Jogo::EstadoJogo esperado) {
+    if (evento.tipo == evento_jogo::BotaoSolto) {
         const Mao valores = mao();
         const bool vazia =
             std::all_of(valores.begin(), valores.end(), [](int v) { return v == 0; });

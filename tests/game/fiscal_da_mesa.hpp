@@ -28,7 +28,7 @@ public:
 
     // After an event, given the state before it and whether it dealt anew; an
     // empty answer when all is well. Call it after the first deal too.
-    std::string conferir(const sf::Event& evento, Jogo::EstadoJogo estado_antes, bool deu);
+    std::string conferir(const evento_jogo& evento, Jogo::EstadoJogo estado_antes, bool deu);
 
     regras_de_referencia::Mao mao() const;
     const regras_de_referencia::Pilhas& pilhas() const { return empilhadas; }
@@ -41,7 +41,7 @@ private:
     std::string conferir_pilhas(bool deu, bool& jogou, bool& devolveu);
     std::string conferir_cartas();
     std::string conferir_desfazer(bool mudou, bool jogou);
-    std::string conferir_fim(const sf::Event& evento, Jogo::EstadoJogo esperado);
+    std::string conferir_fim(const evento_jogo& evento, Jogo::EstadoJogo esperado);
 
     mesa* m;
     std::array<pilha_burra*, regras_de_referencia::numero_de_pilhas> todas;

@@ -11,7 +11,7 @@ protected:
     void SetUp() override {
         MesaDeTeste::SetUp();
         if (!Jogo::janela().isOpen()) {
-            Jogo::janela().create(sf::VideoMode(450, 600, 32), "Trevalia", sf::Style::Close);
+            Jogo::janela().create(face_sfml::modo_video(450, 600), "Trevalia", sf::Style::Close);
         }
         mover_mouse(449, 599); // on no card, pile or button
     }
@@ -25,7 +25,7 @@ protected:
     void soltar(int slot, int x, int y) {
         Jogo::selecionado = true;
         Jogo::i = slot;
-        tratar(botao(sf::Event::MouseButtonReleased, sf::Mouse::Left, x, y));
+        tratar(botao(evento_jogo::BotaoSolto, sf::Mouse::Button::Left, x, y));
         EXPECT_FALSE(Jogo::selecionado);
     }
 
@@ -95,7 +95,7 @@ TEST_F(JogadaTeste, EveryReleaseTestsTheEndOfTheGame) {
     empilhar(d1, {1});
     empilhar(d2, {1});
     dar_mao({50, 51, 52, 53, 0, 55, 56, 57}); // seven that fit nowhere
-    tratar(botao(sf::Event::MouseButtonReleased, sf::Mouse::Right));
+    tratar(botao(evento_jogo::BotaoSolto, sf::Mouse::Button::Right));
     EXPECT_EQ(Jogo::estado_jogo, Jogo::MostrandoPerdeu);
 
     Jogo::estado_jogo = Jogo::Jogando;
@@ -113,15 +113,15 @@ TEST_F(JogadaTeste, TheUndoButtonAnswersALeftPressOnlyWhileShown) {
     Jogo::podeDesfazer = true;
     Jogo::ultimaPilhaAtualizada = 4;
 
-    tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Left, 250, 200)); // beside it
-    tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Right, 210, 190));
+    tratar(botao(evento_jogo::BotaoPressionado, sf::Mouse::Button::Left, 250, 200)); // beside it
+    tratar(botao(evento_jogo::BotaoPressionado, sf::Mouse::Button::Right, 210, 190));
     EXPECT_EQ(na_mao(2), 0);
-    tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Left, 210, 190));
+    tratar(botao(evento_jogo::BotaoPressionado, sf::Mouse::Button::Left, 210, 190));
     EXPECT_EQ(na_mao(2), 50);
     EXPECT_EQ(Jogo::i, 8); // no hand card under the press
     EXPECT_FALSE(Jogo::selecionado);
     m->removeMesa(Jogo::janela(), 2);
-    tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Left, 210, 190));
+    tratar(botao(evento_jogo::BotaoPressionado, sf::Mouse::Button::Left, 210, 190));
     EXPECT_EQ(d2->get_elemento_topo(), 45);
     EXPECT_EQ(na_mao(2), 0);
 }
@@ -137,7 +137,7 @@ TEST_F(JogadaTeste, ThePlayAgainButtonDealsANewGameOnTheSameObjects) {
     Jogo::selecionado = true;
     Jogo::i = 7;
 
-    tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Left, 310, 25));
+    tratar(botao(evento_jogo::BotaoPressionado, sf::Mouse::Button::Left, 310, 25));
 
     EXPECT_EQ(Jogo::estado_jogo, Jogo::Jogando);
     EXPECT_TRUE(c1->Vazia());
@@ -154,72 +154,73 @@ TEST_F(JogadaTeste, APressPicksTheCardAtItsOwnPointAndOnlyTheLeftReleaseDrops) {
     mover_mouse(180, 408); // the real pointer over slot 2's card
     const sf::Vector2f casa5 = mesa::posicao_casa(5);
     // On the card's edge, which belongs to the card.
-    tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Left, static_cast<int>(casa5.x) - 30,
-                 static_cast<int>(casa5.y) + 45));
+    tratar(botao(evento_jogo::BotaoPressionado, sf::Mouse::Button::Left,
+                 static_cast<int>(casa5.x) - 30, static_cast<int>(casa5.y) + 45));
     ASSERT_TRUE(Jogo::selecionado);
     EXPECT_EQ(Jogo::i, 5);
 
     // Over c2 with the left button still down: other buttons come and go.
     tratar(movimento(140, 114));
-    tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Right, 140, 114));
-    tratar(botao(sf::Event::MouseButtonReleased, sf::Mouse::Right, 140, 114));
+    tratar(botao(evento_jogo::BotaoPressionado, sf::Mouse::Button::Right, 140, 114));
+    tratar(botao(evento_jogo::BotaoSolto, sf::Mouse::Button::Right, 140, 114));
     EXPECT_TRUE(Jogo::selecionado);
     EXPECT_TRUE(c2->Vazia());
     EXPECT_EQ(posicao(5), sf::Vector2f(140, 114));
-    tratar(botao(sf::Event::MouseButtonReleased, sf::Mouse::Left, 140, 114));
+    tratar(botao(evento_jogo::BotaoSolto, sf::Mouse::Button::Left, 140, 114));
     EXPECT_FALSE(Jogo::selecionado);
     EXPECT_EQ(c2->get_elemento_topo(), 80);
     EXPECT_EQ(na_mao(5), 0);
 
     // A press on the bare table picks nothing, whatever lies under the pointer.
-    tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Left, 20, 300));
+    tratar(botao(evento_jogo::BotaoPressionado, sf::Mouse::Button::Left, 20, 300));
     EXPECT_FALSE(Jogo::selecionado);
     EXPECT_EQ(Jogo::i, 8);
 }
 
 TEST_F(JogadaTeste, TheAnswerSaysWhatEachEventDidAndAskedFor) {
     using P = entrada_jogo::Pedido;
-    const auto press = sf::Event::MouseButtonPressed;
-    const auto release = sf::Event::MouseButtonReleased;
+    const auto press = evento_jogo::BotaoPressionado;
+    const auto release = evento_jogo::BotaoSolto;
     for (const char* botao_painel : {"desfazer.png", "botao_menu.png", "botao_dnv.png"}) {
         pasta.criar_imagem(botao_painel, 40, 30);
     }
     Jogo::painel().carregar();
     dar_mao({30, 40, 50, 60, 70, 80, 90, 20});
     const sf::Vector2i carta(mesa::posicao_casa(2));
-    sf::Event outro{};
+    evento_jogo outro{};
     struct Caso {
         const char* nome;
         bool arrastando;
-        sf::Event evento;
+        evento_jogo evento;
         bool mudou;
         P pedido;
     };
-    const auto sem = [&outro](sf::Event::EventType tipo) {
-        outro.type = tipo;
+    const auto sem = [&outro](evento_jogo::Tipo tipo) {
+        outro.tipo = tipo;
         return outro;
     };
     const Caso casos[] = {
         {"move, nothing held", false, movimento(100, 100), false, P::Nenhum},
         {"move, a card held", true, movimento(100, 100), true, P::Nenhum},
-        {"left press on a card", false, botao(press, sf::Mouse::Left, carta.x, carta.y), false,
+        {"left press on a card", false, botao(press, sf::Mouse::Button::Left, carta.x, carta.y),
+         false, P::Nenhum},
+        {"left release, a card held", true, botao(release, sf::Mouse::Button::Left, 20, 300), true,
          P::Nenhum},
-        {"left release, a card held", true, botao(release, sf::Mouse::Left, 20, 300), true,
-         P::Nenhum},
-        {"left release, nothing held", false, botao(release, sf::Mouse::Left, 20, 300), false,
-         P::Nenhum},
-        {"right release, a card held", true, botao(release, sf::Mouse::Right, 20, 300), false,
-         P::Nenhum},
-        {"press on undo", false, botao(press, sf::Mouse::Left, 210, 190), false, P::Desfazer},
-        {"press on menu", false, botao(press, sf::Mouse::Left, 195, 25), false, P::Menu},
-        {"press on play again", false, botao(press, sf::Mouse::Left, 310, 25), false,
+        {"left release, nothing held", false, botao(release, sf::Mouse::Button::Left, 20, 300),
+         false, P::Nenhum},
+        {"right release, a card held", true, botao(release, sf::Mouse::Button::Right, 20, 300),
+         false, P::Nenhum},
+        {"press on undo", false, botao(press, sf::Mouse::Button::Left, 210, 190), false,
+         P::Desfazer},
+        {"press on menu", false, botao(press, sf::Mouse::Button::Left, 195, 25), false, P::Menu},
+        {"press on play again", false, botao(press, sf::Mouse::Button::Left, 310, 25), false,
          P::JogarNovamente},
-        {"Escape, nothing held", false, tecla(sf::Keyboard::Escape), false, P::Menu},
-        {"Escape, a card held", true, tecla(sf::Keyboard::Escape), true, P::Menu},
-        {"another key", true, tecla(sf::Keyboard::Return), false, P::Nenhum},
-        {"close", false, sem(sf::Event::Closed), false, P::Fechar},
-        {"focus lost", true, sem(sf::Event::LostFocus), false, P::Nenhum},
-        {"pointer leaves", true, sem(sf::Event::MouseLeft), false, P::Nenhum},
+        {"Escape, nothing held", false, tecla(sf::Keyboard::Key::Escape), false, P::Menu},
+        {"Escape, a card held", true, tecla(sf::Keyboard::Key::Escape), true, P::Menu},
+        {"another key", true, tecla(sf::Keyboard::Key::Enter), false, P::Nenhum},
+        {"close", false, sem(evento_jogo::Fechada), false, P::Fechar},
+        {"focus lost", true, sem(evento_jogo::FocoPerdido), false, P::Nenhum},
+        {"pointer leaves", true, sem(evento_jogo::MouseSaiu), false, P::Nenhum},
     };
     for (const Caso& caso : casos) {
         Jogo::selecionado = caso.arrastando;
@@ -234,13 +235,15 @@ TEST_F(JogadaTeste, TheAnswerSaysWhatEachEventDidAndAskedFor) {
     // Scaled, a button shows its twin over the same points, and the count,
     // drawn from glyphs twice the size, keeps its size.
     pasta.criar_imagem("botao_menu@2x.png", 80, 60);
+    pasta.copiar_da_build("star.ttf");
+    Jogo::painel().carregar();
     Jogo::painel().set_contagem(99);
-    const float largura = Jogo::painel().contagem.getGlobalBounds().width;
+    const float largura = face_sfml::tamanho(Jogo::painel().contagem.getGlobalBounds()).x;
     escala_arte::definir(2);
     Jogo::painel().carregar();
-    EXPECT_NEAR(Jogo::painel().contagem.getGlobalBounds().width, largura, 1.0f);
-    EXPECT_EQ(Jogo::painel().botao_menu.getTexture()->getSize().x, 80u);
-    EXPECT_EQ(Jogo::painel().botao_menu.getGlobalBounds(), sf::FloatRect(187, 17, 40, 30));
+    EXPECT_NEAR(face_sfml::tamanho(Jogo::painel().contagem.getGlobalBounds()).x, largura, 1.0f);
+    EXPECT_EQ(face_sfml::textura_de(Jogo::painel().botao_menu)->getSize().x, 80u);
+    EXPECT_EQ(Jogo::painel().botao_menu.getGlobalBounds(), sf::FloatRect({187, 17}, {40, 30}));
     escala_arte::definir(1);
     Jogo::painel().carregar();
 }
@@ -260,8 +263,8 @@ TEST_F(JogadaTeste, APassHandlesTheWholeQueueThenShowsWhereItLeftTheTable) {
     EXPECT_EQ(m->get_NroElementos(), 8);         // refilled before the first event
     EXPECT_FALSE(Jogo::podeDesfazer);
     EXPECT_EQ(Jogo::painel().contagem.getString().toAnsiString(), "105");
-    sf::Event resto;
-    EXPECT_FALSE(Jogo::janela().pollEvent(resto));
+    evento_jogo resto;
+    EXPECT_FALSE(face_sfml::proximo_evento(Jogo::janela(), resto));
 }
 
 } // namespace

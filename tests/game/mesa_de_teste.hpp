@@ -84,7 +84,7 @@ protected:
     }
 
     static std::string figura(const cartas* pilha) {
-        const int largura = static_cast<int>(pilha->sprite.getTexture()->getSize().x);
+        const int largura = static_cast<int>(face_sfml::textura_de(pilha->sprite)->getSize().x);
         return largura == 80    ? "fundo0"
                : largura == 81  ? "fundo100"
                : largura >= 100 ? "cartaroxa" + std::to_string(largura - 100)
@@ -92,32 +92,19 @@ protected:
     }
 
     // A press or release at a window point of its own.
-    static sf::Event botao(sf::Event::EventType tipo, sf::Mouse::Button qual, int x = 0,
-                           int y = 0) {
-        sf::Event evento{};
-        evento.type = tipo;
-        evento.mouseButton.button = qual;
-        evento.mouseButton.x = x;
-        evento.mouseButton.y = y;
-        return evento;
+    static evento_jogo botao(evento_jogo::Tipo tipo, sf::Mouse::Button qual, int x = 0, int y = 0) {
+        return {tipo, qual, sf::Keyboard::Key::Unknown, {x, y}};
     }
 
-    static sf::Event movimento(int x, int y) {
-        sf::Event evento{};
-        evento.type = sf::Event::MouseMoved;
-        evento.mouseMove.x = x;
-        evento.mouseMove.y = y;
-        return evento;
+    static evento_jogo movimento(int x, int y) {
+        return botao(evento_jogo::MouseMovido, sf::Mouse::Button::Left, x, y);
     }
 
-    static sf::Event tecla(sf::Keyboard::Key qual) {
-        sf::Event evento{};
-        evento.type = sf::Event::KeyPressed;
-        evento.key.code = qual;
-        return evento;
+    static evento_jogo tecla(sf::Keyboard::Key qual) {
+        return {evento_jogo::TeclaPressionada, sf::Mouse::Button::Left, qual, {}};
     }
 
-    void tratar(const sf::Event& evento) {
+    void tratar(const evento_jogo& evento) {
         Jogo::tratar_evento(evento, m, c1, c2, d1, d2, monte, ok);
     }
 

@@ -21,19 +21,19 @@ std::string ponto(int x, int y) {
     return "(" + std::to_string(x) + "," + std::to_string(y) + ")";
 }
 
-std::string descrever(const sf::Event& e) {
+std::string descrever(const evento_jogo& e) {
     const char* botoes[] = {"left", "right", "middle", "x1", "x2"};
-    switch (e.type) {
-    case sf::Event::MouseButtonPressed:
-        return std::string("press ") + botoes[e.mouseButton.button] + " at " +
-               ponto(e.mouseButton.x, e.mouseButton.y);
-    case sf::Event::MouseButtonReleased:
-        return std::string("release ") + botoes[e.mouseButton.button] + " at " +
-               ponto(e.mouseButton.x, e.mouseButton.y);
-    case sf::Event::MouseMoved:
-        return "move to " + ponto(e.mouseMove.x, e.mouseMove.y);
+    switch (e.tipo) {
+    case evento_jogo::BotaoPressionado:
+        return std::string("press ") + botoes[static_cast<int>(e.botao)] + " at " +
+               ponto(e.ponto.x, e.ponto.y);
+    case evento_jogo::BotaoSolto:
+        return std::string("release ") + botoes[static_cast<int>(e.botao)] + " at " +
+               ponto(e.ponto.x, e.ponto.y);
+    case evento_jogo::MouseMovido:
+        return "move to " + ponto(e.ponto.x, e.ponto.y);
     default:
-        return "key " + std::to_string(e.key.code);
+        return "key " + std::to_string(static_cast<int>(e.tecla));
     }
 }
 
@@ -92,31 +92,34 @@ protected:
 
     // A point of the rectangle grown by `folga` on every side (shrunk if negative).
     sf::Vector2f dentro(const sf::FloatRect& r, float folga) {
-        const int largura = std::max(1, static_cast<int>(r.width + 2 * folga));
-        const int altura = std::max(1, static_cast<int>(r.height + 2 * folga));
-        return {r.left - folga + static_cast<float>(sorteio(largura)),
-                r.top - folga + static_cast<float>(sorteio(altura))};
+        const sf::Vector2f canto = face_sfml::posicao(r);
+        const sf::Vector2f lados = face_sfml::tamanho(r);
+        const int largura = std::max(1, static_cast<int>(lados.x + 2 * folga));
+        const int altura = std::max(1, static_cast<int>(lados.y + 2 * folga));
+        return {canto.x - folga + static_cast<float>(sorteio(largura)),
+                canto.y - folga + static_cast<float>(sorteio(altura))};
     }
 
-    void enfileirar(sf::Event::EventType tipo, sf::Vector2f p) {
+    void enfileirar(evento_jogo::Tipo tipo, sf::Vector2f p) {
         const int x = static_cast<int>(p.x), y = static_cast<int>(p.y);
-        pendentes.push_back(tipo == sf::Event::MouseMoved ? movimento(x, y)
-                                                          : botao(tipo, sf::Mouse::Left, x, y));
+        pendentes.push_back(tipo == evento_jogo::MouseMovido
+                                ? movimento(x, y)
+                                : botao(tipo, sf::Mouse::Button::Left, x, y));
     }
 
     void arrastar(sf::Vector2f de, sf::Vector2f para) {
-        enfileirar(sf::Event::MouseButtonPressed, de);
+        enfileirar(evento_jogo::BotaoPressionado, de);
         for (int passo = 1, passos = 1 + sorteio(4); passo <= passos; ++passo) {
-            enfileirar(sf::Event::MouseMoved,
+            enfileirar(evento_jogo::MouseMovido,
                        de + (para - de) * (static_cast<float>(passo) / static_cast<float>(passos)));
         }
-        enfileirar(sf::Event::MouseButtonReleased, para);
+        enfileirar(evento_jogo::BotaoSolto, para);
     }
 
     void clicar(const sf::Sprite& botao_do_painel) {
         const sf::FloatRect r = botao_do_painel.getGlobalBounds();
-        enfileirar(sf::Event::MouseButtonPressed, dentro(r, -2));
-        enfileirar(sf::Event::MouseButtonReleased, dentro(r, -2));
+        enfileirar(evento_jogo::BotaoPressionado, dentro(r, -2));
+        enfileirar(evento_jogo::BotaoSolto, dentro(r, -2));
     }
 
     // Anywhere that matters, edges and just outside included; never the menu
@@ -140,20 +143,21 @@ protected:
         return Jogo::painel().sobre_menu(p) ? sf::Vector2f(20, 300) : p;
     }
 
-    sf::Event evento_caotico() {
+    evento_jogo evento_caotico() {
         const sf::Mouse::Button qual =
-            sorteio(10) < 7 ? sf::Mouse::Left : (sorteio(2) ? sf::Mouse::Right : sf::Mouse::Middle);
+            sorteio(10) < 7 ? sf::Mouse::Button::Left
+                            : (sorteio(2) ? sf::Mouse::Button::Right : sf::Mouse::Button::Middle);
         const sf::Vector2f p = ponto_caotico();
         const int x = static_cast<int>(p.x), y = static_cast<int>(p.y);
         switch (sorteio(7)) {
         case 0:
         case 1:
-            return botao(sf::Event::MouseButtonPressed, qual, x, y);
+            return botao(evento_jogo::BotaoPressionado, qual, x, y);
         case 2:
         case 3:
-            return botao(sf::Event::MouseButtonReleased, qual, x, y);
+            return botao(evento_jogo::BotaoSolto, qual, x, y);
         case 4:
-            return tecla(sorteio(2) ? sf::Keyboard::Space : sf::Keyboard::Return);
+            return tecla(sorteio(2) ? sf::Keyboard::Key::Space : sf::Keyboard::Key::Enter);
         default:
             return movimento(x, y);
         }
@@ -188,7 +192,7 @@ protected:
     }
 
     // One event as a play pass handles it, and the check.
-    std::string jogar(const sf::Event& evento) {
+    std::string jogar(const evento_jogo& evento) {
         ++eventos;
         ++eventos_do_jogo;
         ultimos.push_back(descrever(evento));
@@ -197,18 +201,18 @@ protected:
         }
         const Jogo::EstadoJogo antes = Jogo::estado_jogo;
         // A left press on the play-again button deals anew, dragging or not.
-        const bool da_de_novo = evento.type == sf::Event::MouseButtonPressed &&
-                                evento.mouseButton.button == sf::Mouse::Left &&
-                                Jogo::painel().sobre_jogar_novamente(
-                                    sf::Vector2f(static_cast<float>(evento.mouseButton.x),
-                                                 static_cast<float>(evento.mouseButton.y)));
+        const bool da_de_novo =
+            evento.tipo == evento_jogo::BotaoPressionado &&
+            evento.botao == sf::Mouse::Button::Left &&
+            Jogo::painel().sobre_jogar_novamente(sf::Vector2f(static_cast<float>(evento.ponto.x),
+                                                              static_cast<float>(evento.ponto.y)));
         tratar(evento);
         return fiscal.conferir(evento, antes, da_de_novo);
     }
 
     fiscal_da_mesa fiscal{m, c1, c2, d1, d2, monte};
     std::mt19937 gerador;
-    std::deque<sf::Event> pendentes;
+    std::deque<evento_jogo> pendentes;
     std::deque<std::string> ultimos;
     Jogador jogador = guloso;
     int partidas = 0;
@@ -238,7 +242,7 @@ TEST_F(PartidasAleatorias, NoCardIsEverLostAndEveryGameEndsByTheRules) {
             planejar();
         }
         const int ruido = jogador == com_proposito ? 15 : jogador == caotico ? 60 : 0;
-        sf::Event proximo = pendentes.front();
+        evento_jogo proximo = pendentes.front();
         if (sorteio(100) < ruido) {
             proximo = evento_caotico();
         } else {

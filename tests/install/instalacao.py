@@ -187,7 +187,7 @@ def pacote(args, work):
     check(fields["Version"] == args.versao, "the package's version is %r" % fields["Version"])
     check(fields["Section"] == "games", "the package's section is %r" % fields["Section"])
     for library in ("graphics", "window", "system"):
-        check(re.search(r"\blibsfml-%s2\.\d+\b" % library, fields["Depends"]),
+        check(re.search(r"\blibsfml-%s\d+\.\d+\b" % library, fields["Depends"]),
               "Depends names no SFML %s library: %s" % (library, fields["Depends"]))
 
     lint = subprocess.run(["lintian", "--fail-on", "error", deb], stdout=subprocess.PIPE,

@@ -41,25 +41,25 @@ TEST(LugarJanela, TheScaleIsLoweredUntilTheFramedWindowFitsNeverBelowOne) {
 }
 
 TEST(LugarJanela, TheWindowOpensCentredInTheWorkAreaOfThePointersMonitor) {
-    const monitor esquerdo{{0, 0, 1920, 1080}, false};
-    const monitor direito{{1920, 0, 1920, 1080}, true};
+    const monitor esquerdo{{{0, 0}, {1920, 1080}}, false};
+    const monitor direito{{{1920, 0}, {1920, 1080}}, true};
     EXPECT_EQ(monitor_escolhido({esquerdo, direito}, {100, 500}), 0);
     EXPECT_EQ(monitor_escolhido({esquerdo, direito}, {1920, 0}), 1);
     EXPECT_EQ(monitor_escolhido({esquerdo, direito}, {-5, 2000}), 1); // the primary
-    EXPECT_EQ(monitor_escolhido({esquerdo, {{1920, 0, 1920, 1080}, false}}, {-5, 0}), 0);
+    EXPECT_EQ(monitor_escolhido({esquerdo, {{{1920, 0}, {1920, 1080}}, false}}, {-5, 0}), 0);
     EXPECT_EQ(monitor_escolhido({}, {0, 0}), -1);
 
-    const sf::IntRect painel(0, 30, 3840, 1050); // a panel along the top
-    EXPECT_EQ(area_no_monitor(direito.area, &painel), sf::IntRect(1920, 30, 1920, 1050));
+    const sf::IntRect painel({0, 30}, {3840, 1050}); // a panel along the top
+    EXPECT_EQ(area_no_monitor(direito.area, &painel), sf::IntRect({1920, 30}, {1920, 1050}));
     EXPECT_EQ(area_no_monitor(direito.area, nullptr), direito.area);
-    const sf::IntRect fora(5000, 0, 10, 10);
+    const sf::IntRect fora({5000, 0}, {10, 10});
     EXPECT_EQ(area_no_monitor(direito.area, &fora), direito.area);
 
     const sf::Vector2i janela(450, 600);
-    EXPECT_EQ(posicao_centrada({0, 0, 1920, 1080}, janela, {}), sf::Vector2i(735, 240));
-    EXPECT_EQ(posicao_centrada({0, 0, 1366, 768}, janela, {}), sf::Vector2i(458, 84));
-    EXPECT_EQ(posicao_centrada({0, 0, 800, 480}, janela, {}), sf::Vector2i(175, 0));
-    EXPECT_EQ(posicao_centrada({1920, 30, 1920, 1050}, janela, {1, 1, 21, 1}),
+    EXPECT_EQ(posicao_centrada({{0, 0}, {1920, 1080}}, janela, {}), sf::Vector2i(735, 240));
+    EXPECT_EQ(posicao_centrada({{0, 0}, {1366, 768}}, janela, {}), sf::Vector2i(458, 84));
+    EXPECT_EQ(posicao_centrada({{0, 0}, {800, 480}}, janela, {}), sf::Vector2i(175, 0));
+    EXPECT_EQ(posicao_centrada({{1920, 30}, {1920, 1050}}, janela, {1, 1, 21, 1}),
               sf::Vector2i(2655, 265));
-    EXPECT_EQ(posicao_centrada({0, 0, 800, 480}, janela, {1, 1, 21, 1}), sf::Vector2i(175, 21));
+    EXPECT_EQ(posicao_centrada({{0, 0}, {800, 480}}, janela, {1, 1, 21, 1}), sf::Vector2i(175, 21));
 }

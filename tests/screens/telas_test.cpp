@@ -102,7 +102,7 @@ TEST_F(TelaTeste, PagesRunFromOneToNineAndAMissingPageKeepsTheOneBefore) {
         instrucoes.Mostrar(fechada);
         instrucoes.proximo_k();
         EXPECT_EQ(instrucoes.textura_pagina.getSize().x, largura);
-        EXPECT_EQ(instrucoes.sprite_pagina.getGlobalBounds(), sf::FloatRect(80, 100, 50, 60));
+        EXPECT_EQ(instrucoes.sprite_pagina.getGlobalBounds(), sf::FloatRect({80, 100}, {50, 60}));
     }
     escala_arte::definir(1);
 
@@ -152,7 +152,7 @@ TEST_F(TelaTeste, WithoutAnyPictureFolderTheScreensStillAnswer) {
 
     // The start screen is skipped: on an open window that nobody presses, it
     // returns at once.
-    sf::RenderWindow janela(sf::VideoMode(450, 600, 32), "Trevalia", sf::Style::Close);
+    sf::RenderWindow janela(face_sfml::modo_video(450, 600), "Trevalia", sf::Style::Close);
     Tela_Inicial().Mostrar(janela);
 }
 

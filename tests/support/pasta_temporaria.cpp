@@ -1,5 +1,7 @@
 #include "tests/support/pasta_temporaria.hpp"
 
+#include "plataforma/face_sfml.hpp"
+
 #include <SFML/Graphics/Image.hpp>
 #include <filesystem>
 #include <random>
@@ -29,9 +31,12 @@ pasta_temporaria::~pasta_temporaria() {
 
 void pasta_temporaria::criar_imagem(const std::string& nome, unsigned largura, unsigned altura,
                                     sf::Color cor) const {
-    sf::Image imagem;
-    imagem.create(largura, altura, cor);
+    const sf::Image imagem = face_sfml::imagem(largura, altura, cor);
     if (!imagem.saveToFile((fs::path(pasta) / "imagens" / nome).string())) {
         throw std::runtime_error("could not write test picture " + nome);
     }
+}
+
+void pasta_temporaria::copiar_da_build(const std::string& nome) const {
+    fs::copy_file(fs::path(anterior) / ".." / "imagens" / nome, fs::path(pasta) / "imagens" / nome);
 }

@@ -17,6 +17,9 @@ public:
     // Writes imagens/<nome> as a plain picture of the given size and colour.
     void criar_imagem(const std::string& nome, unsigned largura, unsigned altura,
                       sf::Color cor = sf::Color::White) const;
+    // Copies into imagens/ a file of the build's own imagens/ (the font, which
+    // no test paints), found beside the folder the test started in.
+    void copiar_da_build(const std::string& nome) const;
     const std::string& caminho() const { return pasta; }
 
 private:

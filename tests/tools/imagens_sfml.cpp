@@ -1,6 +1,8 @@
 // The built imagens/ folder as the game loads it: every picture through
 // sf::Texture, the font through sf::Font, at the sizes the table layout needs.
 
+#include "plataforma/face_sfml.hpp"
+
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Glyph.hpp>
 #include <SFML/Graphics/Texture.hpp>
@@ -85,14 +87,14 @@ TEST_F(Imagens, TableButtonsFitTheirPlaces) {
 
 TEST_F(Imagens, FontLoadsAndDrawsTheCount) {
     sf::Font fonte;
-    ASSERT_TRUE(fonte.loadFromFile(pasta + "/star.ttf"));
+    ASSERT_TRUE(face_sfml::abrir_fonte(fonte, pasta + "/star.ttf"));
     EXPECT_EQ(fonte.getInfo().family, "DejaVu Sans");
     // The count is drawn at 20 px with a 0.5 px outline: every digit must
     // have an outline glyph of its own.
     for (char d = '0'; d <= '9'; ++d) {
-        const sf::Glyph& g = fonte.getGlyph(static_cast<sf::Uint32>(d), 20, false, 0.5f);
-        EXPECT_GT(g.bounds.width, 5.f) << d;
-        EXPECT_GT(g.bounds.height, 10.f) << d;
+        const sf::Glyph& g = fonte.getGlyph(static_cast<char32_t>(d), 20, false, 0.5f);
+        EXPECT_GT(face_sfml::tamanho(g.bounds).x, 5.f) << d;
+        EXPECT_GT(face_sfml::tamanho(g.bounds).y, 10.f) << d;
     }
 }
 
