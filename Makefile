@@ -32,7 +32,7 @@ ifeq ($(CI),true)
 CMAKE_ARGS += -DTREVALIA_WERROR=ON
 endif
 
-.PHONY: all build deps run test test-sanitize test-load screenshot bench-lag bench-idle bench-soak valgrind windows test-windows test-debian13 clean
+.PHONY: all build deps run test test-sanitize test-load screenshot bench-lag bench-idle bench-soak valgrind windows test-windows test-debian13 test-debian-testing clean
 
 all: build
 
@@ -120,10 +120,14 @@ valgrind:
 		--imagens $(BUILD)/imagens --monte $(BUILD)/tests/e2e/e2e_imprime_monte \
 		--xml $(BUILD)/valgrind.xml
 
-# `make test` again in a pristine Debian 13 root, as a newcomer there would run
-# it (scripts/test-debian13). As root; the root is cached in /var/cache/trevalia.
+# `make test` again in a pristine root of Debian 13 (SFML 2.6) or of Debian
+# testing (SFML 3), as a newcomer there would run it (scripts/test-debian). As
+# root; the roots are cached in /var/cache/trevalia.
 test-debian13:
-	./scripts/test-debian13
+	./scripts/test-debian trixie
+
+test-debian-testing:
+	./scripts/test-debian testing
 
 .PHONY: install uninstall package
 
