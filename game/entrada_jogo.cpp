@@ -73,6 +73,9 @@ entrada_jogo::resposta entrada_jogo::tratar(const sf::Event& evento, partida& p)
     switch (evento.type) {
     case sf::Event::Closed:
         return {false, Pedido::Fechar};
+    case sf::Event::LostFocus:
+        // The release may go to the window that took the focus.
+        return {cancelar_arrasto(p), Pedido::Nenhum};
     case sf::Event::KeyPressed:
         if (evento.key.code == sf::Keyboard::Escape) {
             // The menu is answered with a click whose release would otherwise
@@ -82,8 +85,11 @@ entrada_jogo::resposta entrada_jogo::tratar(const sf::Event& evento, partida& p)
         return {false, Pedido::Nenhum};
     case sf::Event::MouseButtonPressed:
         if (evento.mouseButton.button == sf::Mouse::Left) {
-            const Pedido pedido = pressionar(ponto_do_botao(evento), p);
-            return {false, pedido};
+            // A card still held when the button goes down again lost its
+            // release to another window: that drag ends as a release outside
+            // every pile would, and this press is a press like any other.
+            const bool mudou = cancelar_arrasto(p);
+            return {mudou, pressionar(ponto_do_botao(evento), p)};
         }
         return {false, Pedido::Nenhum};
     case sf::Event::MouseButtonReleased:
@@ -108,10 +114,8 @@ entrada_jogo::resposta entrada_jogo::tratar(const sf::Event& evento, partida& p)
 }
 
 entrada_jogo::Pedido entrada_jogo::pressionar(sf::Vector2f ponto, partida& p) {
-    if (!p.selecionado) {
-        p.i = carta_sob(ponto, p);
-        p.selecionado = p.i < mesa::slots;
-    }
+    p.i = carta_sob(ponto, p);
+    p.selecionado = p.i < mesa::slots;
     // The buttons lie apart, so a press hits one at most.
     if (p.podeDesfazer && p.painel.sobre_desfazer(ponto)) {
         // The card taken back may land in the very slot in the air, and its
@@ -153,6 +157,10 @@ bool entrada_jogo::cancelar_arrasto(partida& p) {
     }
     p.selecionado = false;
     return no_ar;
+}
+
+const cartas* entrada_jogo::carta_no_ar(const partida& p) {
+    return arrastando(p) ? p.m->cartas_mesa[p.i] : nullptr;
 }
 
 bool entrada_jogo::arrastando(const partida& p) {

@@ -137,6 +137,28 @@ def jogada_recusada(ctx):
         game.drag(home, (right, (top + bottom) // 2))
         game.wait_table(table, undo=True, what="%d back after a drop on d1's right edge"
                         % refused)
+        # Flicked out of the window: pressed, one move outside and released
+        # there. The card is home, not left to follow the pointer back in and
+        # be played by the next click.
+        game.drag(home, (-80, 400))
+        game.click(*janela.pile_centre(regras.D1))
+        game.wait_table(table, undo=True, what="%d back after a release outside the window"
+                        % refused)
+        # Held over the hand, the card is drawn above the cards there, even
+        # those of the slots drawn after its own.
+        held = [s for s in range(regras.SLOTS) if table.slots[s]]
+        low, over = held[0], janela.slot_centre(held[-1])
+        game.move(*janela.slot_centre(low), settle=False)
+        game.press()
+        game.move(*over)
+        box = janela.card_box(*over)
+        card = (janela.hand_card(table.slots[low]), box[:2])
+        game.wait_for("slot %d's card above slot %d's" % (low, held[-1]),
+                      lambda shot: None if game.unlike(shot, box, card) < janela.SAME
+                      else "another card shows at the pointer")
+        game.release()
+        game.wait_table(table, undo=True, what="slot %d's card back after a drop on the hand"
+                        % low)
         check(janela.difference(game.count_region(), count_after_play) < janela.SAME,
               "the count changed although no card was played")
 

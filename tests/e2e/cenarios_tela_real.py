@@ -279,10 +279,28 @@ def janela_na_tela(ctx):
 @scenario
 def janela_na_tela_com_openbox(ctx):
     """The same under a real window manager, which honours where the game asks
-    for its window to go."""
+    for its window to go, and frames it with a title bar: the window keeps its
+    size, and the frame's close button asks it to close."""
     with area_de_trabalho.Openbox():
         with janela.Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
             expect_on_screen(game)
+            left, top, right, bottom = area_de_trabalho.outer_rectangle(game.window)
+            title = game.y - top
+            check(title > max(game.x - left, bottom - game.y - game.size[1]),
+                  "no title bar over the window: its frame spans (%d, %d)-(%d, %d)"
+                  % (left, top, right, bottom))
+            janela.xdotool("windowsize", game.window, 600, 700)
+            # openbox's close button, at the right end of its title bar. On
+            # the start screen a close request leads to the menu, which the
+            # resize request came before.
+            for _ in range(2):
+                janela.xdotool("mousemove", right - 12, top + title // 2, "click", 1)
+                game.settle()
+                if game.running():
+                    game.wait_screen("menu.jpg")
+                    check(game.size == (janela.WIDTH, janela.HEIGHT),
+                          "the window was resized to %dx%d" % game.size)
+            game.expect_exit_ok()
 
 
 def desktop_scale(dpi):

@@ -83,10 +83,14 @@ def slot_centre(slot):
     return 40 * slot + 60, 508
 
 
-def slot_box(slot):
-    x, y = slot_centre(slot)
+def card_box(x, y):
+    """Where a hand card centred on (x, y) is drawn."""
     w, h = HAND_SIZE
     return x - w // 2, y - h // 2, x - w // 2 + w, y - h // 2 + h
+
+
+def slot_box(slot):
+    return card_box(*slot_centre(slot))
 
 
 def pile_box(pile):
@@ -496,7 +500,8 @@ class Game:
                         if line.startswith("voluntary_ctxt_switches"))
 
     def move(self, x, y, settle=True):
-        xdotool("mousemove", "--window", self.window, *self.pixel(x, y))
+        # "--": a point left of or above the window has a negative coordinate.
+        xdotool("mousemove", "--window", self.window, "--", *self.pixel(x, y))
         if settle:
             self.settle()
 
