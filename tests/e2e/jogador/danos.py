@@ -6,6 +6,7 @@ single pixel. Scenarios damage the game's own copy of its pictures with them.
 import io
 import os
 import random
+from pathlib import Path
 
 from PIL import Image
 
@@ -18,16 +19,6 @@ def encoded(picture, form):
 
 def some_picture():
     return Image.new("RGB", (40, 30), (200, 30, 90))
-
-
-def write(path, data):
-    with open(path, "wb") as f:
-        f.write(data)
-
-
-def contents(path):
-    with open(path, "rb") as f:
-        return f.read()
 
 
 def other_format(path):
@@ -52,13 +43,14 @@ def make_folder(path):
 
 DAMAGES = {
     "ausente": os.remove,
-    "vazio": lambda path: write(path, b""),
-    "cortado": lambda path: write(path, contents(path)[:os.path.getsize(path) // 2]),
-    "bytes_aleatorios": lambda path: write(path, random.Random(os.path.basename(path)).randbytes(
-        max(os.path.getsize(path), 64))),
+    "vazio": lambda path: Path(path).write_bytes(b""),
+    "cortado": lambda path: Path(path).write_bytes(
+        Path(path).read_bytes()[:os.path.getsize(path) // 2]),
+    "bytes_aleatorios": lambda path: Path(path).write_bytes(
+        random.Random(os.path.basename(path)).randbytes(max(os.path.getsize(path), 64))),
     "pasta": make_folder,
-    "outro_formato": lambda path: write(path, other_format(path)),
-    "um_pixel": lambda path: write(path, one_pixel(path)),
+    "outro_formato": lambda path: Path(path).write_bytes(other_format(path)),
+    "um_pixel": lambda path: Path(path).write_bytes(one_pixel(path)),
 }
 
 

@@ -8,6 +8,7 @@ import os
 import shutil
 import sys
 import tempfile
+from unittest import mock
 
 from jogador import pontos, regras, vestigios
 from jogador.arranque import Failure
@@ -92,19 +93,12 @@ def display_60hz(ctx):
     if not ctx.tela or not ctx.ponteiro:
         raise Failure("these scenarios need --tela and --ponteiro")
     folder = tempfile.mkdtemp(prefix="trevalia-quadros-", dir=vestigios.temporary_folder())
-    names = ("TREVALIA_E2E_PRELOAD", "TREVALIA_QUADROS", "TREVALIA_QUADROS_LINHA")
-    saved = {name: os.environ.get(name) for name in names}
     log = os.path.join(folder, "quadros.txt")
-    os.environ.update(TREVALIA_E2E_PRELOAD=os.path.abspath(ctx.tela), TREVALIA_QUADROS=log,
-                      TREVALIA_QUADROS_LINHA=str(ROW))
     try:
-        yield log
+        with mock.patch.dict(os.environ, TREVALIA_E2E_PRELOAD=os.path.abspath(ctx.tela),
+                             TREVALIA_QUADROS=log, TREVALIA_QUADROS_LINHA=str(ROW)):
+            yield log
     finally:
-        for name, value in saved.items():
-            if value is None:
-                os.environ.pop(name, None)
-            else:
-                os.environ[name] = value
         shutil.rmtree(folder, ignore_errors=True)
 
 

@@ -21,10 +21,6 @@ from jogador.arranque import Failure
 from jogador.cenarios import every
 
 
-class Context:
-    pass
-
-
 def main():
     scenarios = every()
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
@@ -35,15 +31,10 @@ def main():
     parser.add_argument("--tela", help="the 60 Hz display library, for the scenarios that need it")
     parser.add_argument("--ponteiro", help="the XTest pointer helper, for those that need it")
     parser.add_argument("scenario", choices=sorted(scenarios))
-    args = parser.parse_args()
+    # The scenarios' context: the programs and pictures named, and the deal.
+    ctx = args = parser.parse_args()
     arranque.end_on_sigterm()
-
-    ctx = Context()
-    ctx.jogo = args.jogo
-    ctx.imagens = args.imagens
     ctx.capturas = args.capturas and os.path.join(args.capturas, args.scenario)
-    ctx.tela = args.tela
-    ctx.ponteiro = args.ponteiro
     ctx.deck = arranque.deal(args.monte)
     started = time.monotonic()
     try:
