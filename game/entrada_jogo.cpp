@@ -14,9 +14,33 @@ sf::Vector2f ponto_do_movimento(const sf::Event& evento) {
                         static_cast<float>(evento.mouseMove.y));
 }
 
+// Straight on the sprite, as the drag moves it: a card whose picture failed
+// to load ignores set_posicao, and left where it was dropped it would lie
+// invisible over the hand and answer presses meant for the card beneath.
 void mandar_para_casa(partida& p) {
-    const sf::Vector2f casa = mesa::posicao_casa(p.i);
-    p.m->cartas_mesa[p.i]->set_posicao(casa.x, casa.y);
+    p.m->cartas_mesa[p.i]->sprite.setPosition(mesa::posicao_casa(p.i));
+}
+
+bool tem_carta(const mesa* m, int slot) {
+    bool ok = false;
+    const int valor = m->get_elemento_i(slot, ok);
+    return ok && valor != 0;
+}
+
+// The slot a press at the point picks up. An emptied slot's sprite is hidden
+// but still lies where its card was played, so only slots that hold a card
+// count; and a card the player sees comes before one whose picture failed to
+// load, which may still lie where an earlier card of its slot was played.
+int carta_sob(sf::Vector2f ponto, const partida& p) {
+    for (const bool visivel : {true, false}) {
+        for (int slot = 0; slot < mesa::slots; ++slot) {
+            const cartas* carta = p.m->cartas_mesa[slot];
+            if (tem_carta(p.m, slot) && carta->get_carregada() == visivel && carta->contem(ponto)) {
+                return slot;
+            }
+        }
+    }
+    return mesa::slots;
 }
 
 // Each kind of pile has its own rule, so the drop is written once for both.
@@ -24,15 +48,11 @@ template <typename Pilha> void jogar_na_pilha(Pilha* pilha, int codigo, partida&
     bool ok = false;
     const int valor = p.m->get_elemento_i(p.i, ok);
     pilha->Empilha(valor, ok);
-    if (ok && valor != 0) {
+    if (ok) {
         p.podeDesfazer = true;
         p.ultimaPilhaAtualizada = codigo;
         pilha->carregar(entrada_jogo::figura_pilha(valor));
         p.m->removeMesa(p.janela, p.i);
-    } else if (ok) {
-        // The invisible sprite of an emptied slot was dropped: its 0 is no card.
-        int descartado = 0;
-        pilha->Desempilha(descartado, ok);
     } else {
         mandar_para_casa(p);
     }
@@ -89,15 +109,14 @@ entrada_jogo::resposta entrada_jogo::tratar(const sf::Event& evento, partida& p)
 
 entrada_jogo::Pedido entrada_jogo::pressionar(sf::Vector2f ponto, partida& p) {
     if (!p.selecionado) {
-        for (p.i = 0; p.i < mesa::slots; ++p.i) {
-            if (p.m->cartas_mesa[p.i]->contem(ponto)) {
-                p.selecionado = true;
-                break;
-            }
-        }
+        p.i = carta_sob(ponto, p);
+        p.selecionado = p.i < mesa::slots;
     }
     // The buttons lie apart, so a press hits one at most.
     if (p.podeDesfazer && p.painel.sobre_desfazer(ponto)) {
+        // The card taken back may land in the very slot in the air, and its
+        // release would then play it.
+        cancelar_arrasto(p);
         return Pedido::Desfazer;
     }
     if (p.painel.sobre_menu(ponto)) {
@@ -137,5 +156,5 @@ bool entrada_jogo::cancelar_arrasto(partida& p) {
 }
 
 bool entrada_jogo::arrastando(const partida& p) {
-    return p.selecionado && p.i >= 0 && p.i < mesa::slots;
+    return p.selecionado && p.i >= 0 && p.i < mesa::slots && tem_carta(p.m, p.i);
 }

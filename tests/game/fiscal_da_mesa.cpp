@@ -54,6 +54,9 @@ std::string fiscal_da_mesa::conferir(const sf::Event& evento, Jogo::EstadoJogo e
         queixa = conferir_cartas();
     }
     if (queixa.empty()) {
+        queixa = conferir_arrasto(evento, deu);
+    }
+    if (queixa.empty()) {
         queixa = conferir_desfazer(deu || repos || devolveu, jogou);
     }
     if (queixa.empty()) {
@@ -145,6 +148,38 @@ std::string fiscal_da_mesa::conferir_cartas() {
     if (m->get_NroElementos() != na_mao) {
         return "the hand counts " + std::to_string(m->get_NroElementos()) + " cards but holds " +
                std::to_string(na_mao);
+    }
+    return "";
+}
+
+// Only a card is ever in the air, and a left press on a card the player sees,
+// with nothing in the air, picks up that very card.
+std::string fiscal_da_mesa::conferir_arrasto(const sf::Event& evento, bool deu) {
+    const bool arrastava = arrastando_antes;
+    arrastando_antes = Jogo::selecionado;
+    const Mao valores = mao();
+    const bool slot_valido = Jogo::i >= 0 && Jogo::i < mesa::slots;
+    if (Jogo::selecionado && (!slot_valido || valores[static_cast<std::size_t>(Jogo::i)] == 0)) {
+        return "slot " + std::to_string(Jogo::i) + " is dragged but holds no card";
+    }
+    if (deu || arrastava || evento.type != sf::Event::MouseButtonPressed ||
+        evento.mouseButton.button != sf::Mouse::Left) {
+        return "";
+    }
+    const sf::Vector2f ponto(static_cast<float>(evento.mouseButton.x),
+                             static_cast<float>(evento.mouseButton.y));
+    bool sob_carta = false, pegou = false;
+    for (int slot = 0; slot < mesa::slots; ++slot) {
+        const cartas* carta = m->cartas_mesa[slot];
+        if (valores[static_cast<std::size_t>(slot)] != 0 && carta->get_carregada() &&
+            carta->contem(ponto)) {
+            sob_carta = true;
+            pegou = pegou || (Jogo::selecionado && Jogo::i == slot);
+        }
+    }
+    if (sob_carta && !pegou) {
+        return "a press on a card picked up " +
+               (Jogo::selecionado ? "slot " + std::to_string(Jogo::i) : std::string("nothing"));
     }
     return "";
 }

@@ -9,7 +9,8 @@
 
 // Watches a table through whole games, one event at a time, and tells what
 // went wrong: a card lost or doubled, a pile that broke its rule or shows
-// another card than its top, a hand card not shown or away from home, an undo
+// another card than its top, a hand card not shown or away from home, an empty
+// slot in the air or a press on a card that picked up another, an undo
 // button shown when no undo is allowed or hidden when one is, a game that did
 // not end when won or lost, or ended when it was neither.
 //
@@ -40,6 +41,7 @@ private:
     pilha_burra* pilha(int k) const { return todas[static_cast<std::size_t>(k)]; }
     std::string conferir_pilhas(bool deu, bool& jogou, bool& devolveu);
     std::string conferir_cartas();
+    std::string conferir_arrasto(const sf::Event& evento, bool deu);
     std::string conferir_desfazer(bool mudou, bool jogou);
     std::string conferir_fim(const sf::Event& evento, Jogo::EstadoJogo esperado);
 
@@ -51,5 +53,6 @@ private:
     std::array<bool, 100> na_mao_antes{};
     int no_monte_antes = 0;
     bool podia_desfazer = false;
+    bool arrastando_antes = false;
     int pilha_desfeita = 0;
 };

@@ -30,6 +30,12 @@ protected:
     }
 
     sf::Vector2f posicao(int slot) const { return m->cartas_mesa[slot]->sprite.getPosition(); }
+
+    void arrastar(sf::Vector2i de, sf::Vector2i para) {
+        tratar(botao(sf::Event::MouseButtonPressed, sf::Mouse::Left, de.x, de.y));
+        tratar(movimento(para.x, para.y));
+        tratar(botao(sf::Event::MouseButtonReleased, sf::Mouse::Left, para.x, para.y));
+    }
 };
 
 TEST_F(JogadaTeste, ALegalDropLaysTheCardOnThePileAndEmptiesItsSlot) {
@@ -63,10 +69,48 @@ TEST_F(JogadaTeste, ARefusedOrMissedDropSendsTheCardHome) {
         soltar(3, fora.x, fora.y);
         EXPECT_EQ(posicao(3), mesa::posicao_casa(3));
     }
+    // Its picture failed to load, which set_posicao would not move.
+    m->cartas_mesa[3]->carregar("");
+    m->cartas_mesa[3]->sprite.setPosition(1, 1);
+    soltar(3, 220, 150);
+    EXPECT_EQ(posicao(3), mesa::posicao_casa(3));
     EXPECT_EQ(c1->get_topo(), 0);
     EXPECT_TRUE(c2->Vazia());
     EXPECT_EQ(m->get_NroElementos(), 8);
     EXPECT_FALSE(Jogo::podeDesfazer);
+}
+
+TEST_F(JogadaTeste, AnEmptiedSlotIsNeverPickedUpWhereverItsHiddenSpriteLies) {
+    pasta.criar_imagem("desfazer.png", 88, 32);
+    Jogo::painel().carregar();
+    struct Caso {
+        const char* nome;
+        // Slot 0's card played there, its hidden sprite left centred on it;
+        // then a drag from `de` to `para`.
+        sf::Vector2i jogada, de, para;
+        int d1_depois;
+    };
+    const Caso casos[] = {
+        {"from d1 onto slot 1's card", {344, 278}, {344, 278}, {100, 508}, 0},
+        // The undo brings the card home, and its release plays nothing.
+        {"from undo onto d1", {178, 162}, {206, 190}, {344, 278}, -1},
+    };
+    for (const Caso& caso : casos) {
+        for (pilha_burra* pilha : {static_cast<pilha_burra*>(c1), static_cast<pilha_burra*>(c2),
+                                   static_cast<pilha_burra*>(d1), static_cast<pilha_burra*>(d2)}) {
+            pilha->set_topo(-1);
+        }
+        dar_mao({30, 40, 50, 60, 70, 80, 90, 20});
+        arrastar(sf::Vector2i(mesa::posicao_casa(0)), caso.jogada);
+        arrastar(caso.de, caso.para);
+        EXPECT_FALSE(Jogo::selecionado) << caso.nome;
+        EXPECT_EQ(d1->get_topo(), caso.d1_depois) << caso.nome;
+        EXPECT_EQ(na_mao(0), caso.d1_depois == 0 ? 0 : 30) << caso.nome;
+        EXPECT_EQ(posicao(1), mesa::posicao_casa(1)) << caso.nome;
+        // Slot 1's card, still in its place, is the one a press there takes.
+        arrastar(sf::Vector2i(mesa::posicao_casa(1)), {344, 114});
+        EXPECT_EQ(c1->get_elemento_topo(), 40) << caso.nome;
+    }
 }
 
 TEST_F(JogadaTeste, TheRefillComesBeforeTheEndOfGameTest) {

@@ -55,6 +55,21 @@ def jogada_recusada(ctx):
 
 
 @scenario
+def arrasto_da_pilha(ctx):
+    """A press on a pile where a card was just played picks nothing up, so the
+    card that drag ends on is still the one a press there takes."""
+    game, table = playing(ctx)
+    with game:
+        value = table.slots[0]
+        game.play(table, value, regras.D1)
+        game.wait_table(table, undo=True, what="%d on d1" % value)
+        game.drag(pontos.pile_centre(regras.D1), pontos.slot_centre(1))
+        game.wait_table(table, undo=True, what="nothing moved by a drag from d1")
+        game.play(table, table.slots[1], regras.C1)
+        game.wait_table(table, what="slot 1's card on c1")
+
+
+@scenario
 def desfazer(ctx):
     """Undo takes the last card back: the pile shows what it showed before."""
     game, table = playing(ctx)
