@@ -25,7 +25,6 @@ import sys
 
 SHM = "/dev/shm"
 SANITIZER_LOG = "relatorio_sanitizer"
-WINE_SERVER = "wineserver"
 # Marks a program in the list that was running before the run: not a leftover.
 KEPT = "mantido"
 
@@ -73,14 +72,15 @@ def ended(process):
             pass
     if os.environ.get("TREVALIA_E2E_LAUNCHER"):
         noted = {pid for pid, _, _ in entries(os.environ.get("TREVALIA_E2E_INICIADOS", ""))}
-        for pid in wine_servers():
+        for pid, name in wine_servers():
             if pid not in noted:
-                note(pid, WINE_SERVER)
+                note(pid, name)
 
 
 def wine_servers():
-    """The Wine servers of this prefix (WINEPREFIX, else ~/.wine) running now.
-    Wine's server works in a folder named for the prefix's device and inode."""
+    """The Wine servers of this prefix (WINEPREFIX, else ~/.wine) running now,
+    as (pid, name): Debian's is wineserver64 or wineserver32. Wine's server
+    works in a folder named for the prefix's device and inode."""
     try:
         prefix = os.stat(os.environ.get("WINEPREFIX") or os.path.expanduser("~/.wine"))
     except OSError:
@@ -89,9 +89,11 @@ def wine_servers():
     found = []
     for pid in filter(str.isdigit, os.listdir("/proc")):
         try:
-            if still_running(int(pid), WINE_SERVER) and \
+            with open("/proc/%s/comm" % pid) as f:
+                name = f.read().strip()
+            if name.startswith("wineserver") and \
                     os.readlink("/proc/%s/cwd" % pid).endswith(folder):
-                found.append(int(pid))
+                found.append((int(pid), name))
         except OSError:
             pass
     return found
@@ -139,7 +141,7 @@ def main():
         shutil.rmtree(args.temporaria, ignore_errors=True)
         os.makedirs(args.temporaria)
         with open(args.iniciados, "w") as f:
-            f.writelines("%d %s %s\n" % (pid, WINE_SERVER, KEPT) for pid in wine_servers())
+            f.writelines("%d %s %s\n" % (pid, name, KEPT) for pid, name in wine_servers())
         return 0
     count, complaints = leftovers(args.iniciados, args.temporaria)
     for complaint in complaints:
