@@ -15,6 +15,8 @@ XVFB_WINDOWS := xvfb-run -a -s "-screen 0 1920x1440x24 -noreset"
 # The benchmarks measure the desktop scaled to 200% too: a screen that takes
 # the 900x1200 window.
 XVFB_BENCH := xvfb-run -a -s "-screen 0 3840x2160x24 -noreset"
+# Python with Pillow, and the end-to-end harness (tests/e2e/jogador) importable.
+E2E_PYTHON := env PYTHONPATH=$(CURDIR)/tests/e2e /usr/bin/python3 -B
 
 # The release files carry the last commit's time, not the build's, so that one
 # commit gives the same bytes wherever and whenever it is built; without git,
@@ -68,7 +70,7 @@ test-sanitize:
 test-load:
 	$(MAKE) deps
 	$(MAKE) build
-	cd $(BUILD) && /usr/bin/python3 -B $(CURDIR)/tests/e2e/sob_carga.py \
+	cd $(BUILD) && $(E2E_PYTHON) -m jogador.sob_carga \
 		$(XVFB) ctest --output-on-failure -L e2e
 
 # The README's screenshot, docs/screenshot.png: the real game under a virtual
@@ -76,7 +78,7 @@ test-load:
 screenshot:
 	$(MAKE) deps
 	$(MAKE) build
-	$(XVFB) /usr/bin/python3 -B tests/e2e/readme_screenshot.py --jogo $(BUILD)/trevalia \
+	$(XVFB) $(E2E_PYTHON) -m jogador.readme_screenshot --jogo $(BUILD)/trevalia \
 		--imagens $(BUILD)/imagens --monte $(BUILD)/tests/e2e/e2e_imprime_monte \
 		--saida docs/screenshot.png
 
@@ -86,7 +88,7 @@ screenshot:
 bench-lag:
 	$(MAKE) deps
 	$(MAKE) build
-	$(XVFB_BENCH) /usr/bin/python3 -B bench/atraso_entrada.py --jogo $(BUILD)/trevalia \
+	$(XVFB_BENCH) $(E2E_PYTHON) bench/atraso_entrada.py --jogo $(BUILD)/trevalia \
 		--laco $(BUILD)/bench/bench_laco_simples --imagens $(BUILD)/imagens \
 		--tela $(BUILD)/tests/e2e/libe2e_tela_60hz.so \
 		--ponteiro $(BUILD)/tests/e2e/e2e_ponteiro
@@ -97,7 +99,7 @@ bench-lag:
 bench-idle:
 	$(MAKE) deps
 	$(MAKE) build
-	$(XVFB_BENCH) /usr/bin/python3 -B bench/custo_ocioso.py --jogo $(BUILD)/trevalia \
+	$(XVFB_BENCH) $(E2E_PYTHON) bench/custo_ocioso.py --jogo $(BUILD)/trevalia \
 		--laco $(BUILD)/bench/bench_laco_simples --imagens $(BUILD)/imagens \
 		--monte $(BUILD)/tests/e2e/e2e_imprime_monte \
 		--tela $(BUILD)/tests/e2e/libe2e_tela_60hz.so \
@@ -116,7 +118,7 @@ valgrind:
 	$(MAKE) deps
 	$(MAKE) build
 	@command -v valgrind >/dev/null || { echo "make valgrind needs valgrind: apt-get install valgrind" >&2; exit 1; }
-	$(XVFB) /usr/bin/python3 -B bench/valgrind_sessao.py --jogo $(BUILD)/trevalia \
+	$(XVFB) $(E2E_PYTHON) bench/valgrind_sessao.py --jogo $(BUILD)/trevalia \
 		--imagens $(BUILD)/imagens --monte $(BUILD)/tests/e2e/e2e_imprime_monte \
 		--xml $(BUILD)/valgrind.xml
 

@@ -4,7 +4,7 @@
 
 or by hand, under an X display (Xvfb will do), from the source folder:
 
-    /usr/bin/python3 -B bench/atraso_entrada.py --jogo build/trevalia \
+    PYTHONPATH=tests/e2e /usr/bin/python3 -B bench/atraso_entrada.py --jogo build/trevalia \
         --laco build/bench/bench_laco_simples --imagens build/imagens \
         --tela build/tests/e2e/libe2e_tela_60hz.so --ponteiro build/tests/e2e/e2e_ponteiro
 
@@ -24,17 +24,14 @@ import argparse
 import os
 import math
 import shutil
-import subprocess
 import sys
 import tempfile
 import time
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
-
-import janela  # noqa: E402
-import quadros  # noqa: E402
-from ponteiro import Pointer  # noqa: E402
+from jogador import area_de_trabalho, pontos, quadros
+from jogador.arranque import Failure
+from jogador.jogo import Game
+from jogador.ponteiro import Pointer
 
 # The drag runs along this row, clear of piles, buttons and the hand.
 ROW = 205
@@ -52,7 +49,7 @@ TARGET_RATIO = 1.2
 DPIS = (96, 192)
 
 
-class LacoSimples(janela.Game):
+class LacoSimples(Game):
     """The bare loop waits in SFML's waitEvent, which sleeps 10 ms at a time in
     clock_nanosleep (x86-64 Linux system call 230) between its looks."""
 
@@ -84,8 +81,7 @@ def stream(pointer, moves, hz):
 def desktop_scale(dpi):
     """The desktop's scale for the programs started after this, as GNOME and
     KDE publish it; the bare loop is told the same scale."""
-    subprocess.run(["xprop", "-root", "-f", "RESOURCE_MANAGER", "8s", "-set",
-                    "RESOURCE_MANAGER", "Xft.dpi: %d" % dpi], check=True, timeout=20)
+    area_de_trabalho.desktop_scale(dpi)
     LacoSimples.scale = dpi / 96
     return dpi / 96
 
@@ -117,21 +113,21 @@ def measure(args, program, kind, hz):
     try:
         with kind(program, args.imagens) as game:
             if game.scale != scale:
-                raise janela.Failure("the window's scale is %.2f, not %.2f" % (game.scale, scale))
+                raise Failure("the window's scale is %.2f, not %.2f" % (game.scale, scale))
             background = quadros.background_row(game.pictures.get("fundo2.jpg"), ROW)
             pointer = Pointer(os.path.abspath(args.ponteiro), (game.x, game.y), scale)
-            if kind is janela.Game:
+            if kind is Game:
                 game.start_playing()
             # Pauses between the steps, and a second move, so that a game that
             # judges presses late, or draws one event behind, still shows the
             # card on the row before the stream starts.
-            pointer.run(pointer.pause(0.3), pointer.move(janela.slot_centre(0)),
+            pointer.run(pointer.pause(0.3), pointer.move(pontos.slot_centre(0)),
                         pointer.pause(0.1), pointer.press(), pointer.pause(0.2),
                         pointer.move((FIRST_X - 1, ROW)), pointer.pause(0.1),
                         pointer.move((FIRST_X, ROW)), pointer.pause(0.1))
             frames = quadros.in_points(quadros.wait_quiet(frames_log), scale)
             if not frames or quadros.card_x(frames[-1].row, background) is None:
-                raise janela.Failure("the card was not picked up")
+                raise Failure("the card was not picked up")
             start = len(frames)
             cpu, wall = cpu_seconds(game.game_pid), time.monotonic()
             pointer.run(*stream(pointer, SECONDS * hz, hz), log=moves_log)
@@ -173,7 +169,7 @@ def report(args):
     for hz in RATES:
         rounds = {"game": [], "bare": []}
         for _ in range(args.rondas):
-            rounds["game"].append(measure(args, args.jogo, janela.Game, hz))
+            rounds["game"].append(measure(args, args.jogo, Game, hz))
             rounds["bare"].append(measure(args, args.laco, LacoSimples, hz))
         game, bare = ({key: median([r[key] for r in rounds[name]]) for key in rounds[name][0]}
                       for name in ("game", "bare"))

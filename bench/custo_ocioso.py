@@ -4,7 +4,7 @@
 
 or by hand, under an X display (Xvfb will do), from the source folder:
 
-    /usr/bin/python3 -B bench/custo_ocioso.py --jogo build/trevalia \
+    PYTHONPATH=tests/e2e /usr/bin/python3 -B bench/custo_ocioso.py --jogo build/trevalia \
         --laco build/bench/bench_laco_simples --imagens build/imagens \
         --tela build/tests/e2e/libe2e_tela_60hz.so --ponteiro build/tests/e2e/e2e_ponteiro
 
@@ -22,16 +22,11 @@ import sys
 import tempfile
 import time
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
-
-import arranque  # noqa: E402
-import atraso_entrada  # noqa: E402
-import janela  # noqa: E402
-import quadros  # noqa: E402
-import regras  # noqa: E402
-from atraso_entrada import LacoSimples, cpu_seconds, resident_kib  # noqa: E402
-from ponteiro import Pointer  # noqa: E402
+import atraso_entrada
+from atraso_entrada import LacoSimples, cpu_seconds, resident_kib
+from jogador import arranque, pontos, quadros, regras
+from jogador.jogo import Game
+from jogador.ponteiro import Pointer
 
 WAIT_SECONDS = 5.0
 HOVER_FROM, HOVER_TO = (20, 300), (430, 330)
@@ -51,13 +46,13 @@ def waiting(game):
 def waiting_states(args):
     """The game's three waits, then the bare loop's one."""
     figures = {}
-    with janela.Game(args.jogo, args.imagens) as game:
+    with Game(args.jogo, args.imagens) as game:
         game.wait_screen("inicial.jpg")
         figures["start screen"] = waiting(game)
-        game.click(*janela.MENU_PLAY)
+        game.click(*pontos.MENU_PLAY)
         game.wait_screen("menu.jpg")
         figures["menu"] = waiting(game)
-        game.click(*janela.MENU_PLAY)
+        game.click(*pontos.MENU_PLAY)
         game.wait_table(regras.Table(args.deck), undo=False)
         figures["table"] = waiting(game)
     with LacoSimples(args.laco, args.imagens) as bare:
@@ -74,7 +69,7 @@ def hovering(args, program, kind, hz):
     os.environ.pop("TREVALIA_QUADROS_LINHA", None)
     try:
         with kind(program, args.imagens) as game:
-            if kind is janela.Game:
+            if kind is Game:
                 game.start_playing()
             pointer = Pointer(os.path.abspath(args.ponteiro), (game.x, game.y), game.scale)
             pointer.run(pointer.move(HOVER_FROM))
@@ -104,7 +99,7 @@ def main():
         print("\nHovering over the table, 2 s, no button held")
         print("%-8s %-8s %7s %6s" % ("rate", "program", "frames", "CPU"))
         for hz in atraso_entrada.RATES:
-            for name, program, kind in (("game", args.jogo, janela.Game),
+            for name, program, kind in (("game", args.jogo, Game),
                                         ("bare", args.laco, LacoSimples)):
                 frames, cpu = hovering(args, program, kind, hz)
                 print("%-8s %-8s %7d %5.0f%%" % ("%d Hz" % hz, name, frames, 100 * cpu))

@@ -66,7 +66,8 @@ public:
     // One event as the play pass handles it, then the frame.
     void tratar(const evento_jogo& evento) {
         Jogo::tratar_evento(evento, m, c1, c2, d1, d2, monte, ok);
-        Jogo::desenhar_quadro(m, monte);
+        Jogo::desenhar_quadro(m, monte,
+                              entrada_jogo::carta_no_ar(Jogo::em_jogo(m, c1, c2, d1, d2)));
     }
 
     void nova_distribuicao() {

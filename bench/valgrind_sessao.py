@@ -1,6 +1,6 @@
 """One scripted session of the real game under valgrind's memcheck.
 
-    /usr/bin/python3 bench/valgrind_sessao.py --jogo build/trevalia \
+    PYTHONPATH=tests/e2e /usr/bin/python3 bench/valgrind_sessao.py --jogo build/trevalia \
         --imagens build/imagens --monte build/tests/e2e/e2e_imprime_monte
 
 Needs a display (make valgrind runs it under xvfb-run). The game is started
@@ -17,13 +17,10 @@ import sys
 import time
 import xml.etree.ElementTree as ElementTree
 
-AQUI = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(AQUI, "..", "tests", "e2e"))
+from jogador import arranque, pontos, regras
+from jogador.jogo import Game
 
-import arranque  # noqa: E402
-import janela  # noqa: E402
-import regras  # noqa: E402
-from janela import Game  # noqa: E402
+AQUI = os.path.dirname(os.path.abspath(__file__))
 
 FONTES = os.path.realpath(os.path.join(AQUI, ".."))
 PASTAS_DO_JOGO = ("cards", "game", "screens")
@@ -46,17 +43,12 @@ class JogoNoValgrind(Game):
                 "--xml=yes", "--xml-file=" + self.xml] + super().command()
 
 
-def centro(caixa):
-    left, top, right, bottom = caixa
-    return (left + right) // 2, (top + bottom) // 2
-
-
 def sessao(game, deck):
     lento = 120.0
     game.wait_screen("inicial.jpg", timeout=lento)
-    game.click(*janela.MENU_PLAY)
+    game.click(*pontos.MENU_PLAY)
     game.wait_screen("menu.jpg", timeout=lento)
-    game.click(*janela.MENU_PLAY)
+    game.click(*pontos.MENU_PLAY)
     table = regras.Table(deck)
     game.wait_table(table, undo=False, what="the opening deal", timeout=lento)
     for value, pile in regras.find_win(deck)[:12]:
@@ -66,23 +58,23 @@ def sessao(game, deck):
     refused = [(v, p) for v in table.slots if v for p in regras.PILES if not table.can_play(v, p)]
     if refused:
         value, pile = refused[0]
-        game.drag(janela.slot_centre(table.slot_of(value)), janela.pile_centre(pile))
+        game.drag(pontos.slot_centre(table.slot_of(value)), pontos.pile_centre(pile))
     # A play, taken back.
     value, pile = table.moves()[0]
     game.play(table, value, pile)
-    game.click(*centro(game.pictures.button_box("desfazer.png", janela.UNDO_AT)))
+    game.click(*pontos.centre(game.pictures.button_box("desfazer.png", pontos.UNDO_AT)))
     table.take_back(pile)
     game.wait_table(table, undo=False, what="the card taken back", timeout=lento)
-    game.click(*centro(game.pictures.button_box("botao_dnv.png", janela.AGAIN_BUTTON_AT)))
+    game.click(*pontos.centre(game.pictures.button_box("botao_dnv.png", pontos.AGAIN_BUTTON_AT)))
     table = regras.Table(deck)
     game.wait_table(table, undo=False, what="a new deal", timeout=lento)
     game.key("Escape")
     game.wait_screen("menu.jpg", timeout=lento)
-    game.click(*janela.MENU_INSTRUCTIONS)
+    game.click(*pontos.MENU_INSTRUCTIONS)
     game.wait_page(1)
-    game.click(*janela.PAGER_NEXT)
+    game.click(*pontos.PAGER_NEXT)
     game.wait_page(2)
-    game.click(*janela.PAGER_MENU)
+    game.click(*pontos.PAGER_MENU)
     game.wait_screen("menu.jpg", timeout=lento)
     game.request_close()
     game.expect_exit_ok(timeout=lento)

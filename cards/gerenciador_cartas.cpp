@@ -38,10 +38,16 @@ int gerenciador_cartas::get_contador_cartas() const {
     return static_cast<int>(cartas_jogo.size());
 }
 
-void gerenciador_cartas::desenhar_todos(sf::RenderWindow& janela) {
+void gerenciador_cartas::desenhar_todos(sf::RenderWindow& janela, const cartas* por_cima) {
+    cartas* ultima = nullptr;
     for (const auto& entrada : cartas_jogo) {
-        if (entrada.second != nullptr) {
+        if (entrada.second == por_cima) {
+            ultima = entrada.second;
+        } else if (entrada.second != nullptr) {
             entrada.second->desenhar(janela);
         }
+    }
+    if (ultima != nullptr) {
+        ultima->desenhar(janela);
     }
 }

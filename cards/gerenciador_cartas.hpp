@@ -28,8 +28,9 @@ public:
     void remover(const std::string& nome);
     cartas* get(const std::string& nome) const;
     int get_contador_cartas() const;
-    // In ascending name order: "pilha_..." under "teste0".."teste7".
-    void desenhar_todos(sf::RenderWindow& janela);
+    // In ascending name order: "pilha_..." under "teste0".."teste7"; a card
+    // given as `por_cima` (one being dragged) last, above all the others.
+    void desenhar_todos(sf::RenderWindow& janela, const cartas* por_cima = nullptr);
 
 private:
     std::map<std::string, cartas*> cartas_jogo;

@@ -67,6 +67,9 @@ entrada_jogo::resposta entrada_jogo::tratar(const evento_jogo& evento, partida& 
     switch (evento.tipo) {
     case evento_jogo::Fechada:
         return {false, Pedido::Fechar};
+    case evento_jogo::FocoPerdido:
+        // The release may go to the window that took the focus.
+        return {cancelar_arrasto(p), Pedido::Nenhum};
     case evento_jogo::TeclaPressionada:
         if (evento.tecla == sf::Keyboard::Key::Escape) {
             // The menu is answered with a click whose release would otherwise
@@ -76,8 +79,11 @@ entrada_jogo::resposta entrada_jogo::tratar(const evento_jogo& evento, partida& 
         return {false, Pedido::Nenhum};
     case evento_jogo::BotaoPressionado:
         if (evento.botao == sf::Mouse::Button::Left) {
-            const Pedido pedido = pressionar(ponto_do_evento(evento), p);
-            return {false, pedido};
+            // A card still held when the button goes down again lost its
+            // release to another window: that drag ends as a release outside
+            // every pile would, and this press is a press like any other.
+            const bool mudou = cancelar_arrasto(p);
+            return {mudou, pressionar(ponto_do_evento(evento), p)};
         }
         return {false, Pedido::Nenhum};
     case evento_jogo::BotaoSolto:
@@ -102,10 +108,8 @@ entrada_jogo::resposta entrada_jogo::tratar(const evento_jogo& evento, partida& 
 }
 
 entrada_jogo::Pedido entrada_jogo::pressionar(sf::Vector2f ponto, partida& p) {
-    if (!p.selecionado) {
-        p.i = carta_sob(ponto, p);
-        p.selecionado = p.i < mesa::slots;
-    }
+    p.i = carta_sob(ponto, p);
+    p.selecionado = p.i < mesa::slots;
     // The buttons lie apart, so a press hits one at most.
     if (p.podeDesfazer && p.painel.sobre_desfazer(ponto)) {
         // The card taken back may land in the very slot in the air, and its
@@ -147,6 +151,10 @@ bool entrada_jogo::cancelar_arrasto(partida& p) {
     }
     p.selecionado = false;
     return no_ar;
+}
+
+const cartas* entrada_jogo::carta_no_ar(const partida& p) {
+    return arrastando(p) ? p.m->cartas_mesa[p.i] : nullptr;
 }
 
 bool entrada_jogo::arrastando(const partida& p) {

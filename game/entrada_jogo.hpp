@@ -56,6 +56,9 @@ public:
     // played. True if a card was in the air.
     static bool cancelar_arrasto(partida& p);
 
+    // The hand card being dragged, or null.
+    static const cartas* carta_no_ar(const partida& p);
+
     // The picture of a pile with that card on top.
     static std::string figura_pilha(int valor);
 

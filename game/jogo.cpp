@@ -2,6 +2,7 @@
 
 #include "game/entrada_jogo.hpp"
 #include "plataforma/abrir_janela.hpp"
+#include "plataforma/captura_ponteiro.hpp"
 #include "plataforma/escala_arte.hpp"
 #include "plataforma/espera_janela.hpp"
 #include "plataforma/face_sfml.hpp"
@@ -139,9 +140,10 @@ void Jogo::loop_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_de
         break;
     }
     // A screen that hands over to play leaves its own picture up: show the
-    // table now rather than at the player's next move.
+    // table now rather than at the player's next move. No card is in the air
+    // across a screen.
     if (antes != Jogando && estado_jogo == Jogando) {
-        desenhar_quadro(m, monte);
+        desenhar_quadro(m, monte, nullptr);
     }
 }
 
@@ -258,12 +260,32 @@ void Jogo::passo_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_d
         do {
             mudou = tratar_evento(evento, m, c1, c2, d1, d2, monte, ok) || mudou;
         } while (espera_janela::proximo(janela(), evento));
+        mudou = terminar_soltura_perdida(m, c1, c2, d1, d2) || mudou;
         break;
     }
     // A pointer that only wanders over the table changes nothing: the same
     // picture is not drawn again.
     if (mudou && estado_jogo == Jogando) {
-        desenhar_quadro(m, monte);
+        desenhar_quadro(m, monte, entrada_jogo::carta_no_ar(em_jogo(m, c1, c2, d1, d2)));
+    }
+}
+
+bool Jogo::terminar_soltura_perdida(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
+                                    pilha_decrescente* d1, pilha_decrescente* d2) {
+    if (!selecionado || !espera_janela::soltura_perdida(janela())) {
+        return false;
+    }
+    entrada_jogo::partida partida = em_jogo(m, c1, c2, d1, d2);
+    const bool mudou = entrada_jogo::cancelar_arrasto(partida);
+    seguir_ponteiro(true);
+    return mudou;
+}
+
+void Jogo::seguir_ponteiro(bool segurava) {
+    if (selecionado && !segurava) {
+        capturar_ponteiro(janela());
+    } else if (!selecionado && segurava) {
+        liberar_ponteiro(janela());
     }
 }
 
@@ -284,13 +306,13 @@ bool Jogo::verificar_reposicao(mesa* m, fila_monte& monte) {
     return desfazer_antes != podeDesfazer;
 }
 
-void Jogo::desenhar_quadro(mesa* m, fila_monte& monte) {
+void Jogo::desenhar_quadro(mesa* m, fila_monte& monte, const cartas* no_ar) {
     painel().preparar();
     painel().set_contagem(monte.get_NroElementos() + m->get_NroElementos());
     janela().clear(sf::Color(0, 0, 0, 255));
     janela().draw(background());
     painel().desenhar(janela(), podeDesfazer);
-    _gerenciador_cartas.desenhar_todos(janela());
+    _gerenciador_cartas.desenhar_todos(janela(), no_ar);
     janela().display();
 }
 
@@ -305,6 +327,7 @@ bool Jogo::tratar_evento(const evento_jogo& evento, mesa* m, pilha_crescente* c1
                          fila_monte& monte, bool& ok) {
     bool mudou = verificar_reposicao(m, monte);
     entrada_jogo::partida partida = em_jogo(m, c1, c2, d1, d2);
+    const bool segurava = selecionado;
     const entrada_jogo::resposta resposta = entrada_jogo::tratar(evento, partida);
     mudou = resposta.mudou || mudou;
     switch (resposta.pedido) {
@@ -327,6 +350,7 @@ bool Jogo::tratar_evento(const evento_jogo& evento, mesa* m, pilha_crescente* c1
         mudou = true;
         break;
     }
+    seguir_ponteiro(segurava);
     if (evento.tipo == evento_jogo::BotaoSolto) {
         // The refill that a second play from a full hand makes due comes now,
         // so the end-of-game test sees the cards about to be dealt.

@@ -94,8 +94,17 @@ public:
     // Switches to the won or the lost screen when the game is over.
     static void verificar_fim(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
                               pilha_decrescente* d1, pilha_decrescente* d2, fila_monte& monte);
-    // The whole table, with the count of the cards still to play.
-    static void desenhar_quadro(mesa* m, fila_monte& monte);
+    // A drag whose release never reached the window (espera_janela) ends as a
+    // release outside every pile: the card goes home and nothing is played.
+    // True when the table's picture changed.
+    static bool terminar_soltura_perdida(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
+                                         pilha_decrescente* d1, pilha_decrescente* d2);
+    // The pointer is the window's while a card is in the air (captura_ponteiro):
+    // taken when a drag begins, let go when it ends.
+    static void seguir_ponteiro(bool segurava);
+    // The whole table, with the count of the cards still to play, and the card
+    // in the air (if any) above everything else.
+    static void desenhar_quadro(mesa* m, fila_monte& monte, const cartas* no_ar);
 
     // The one window, the count and buttons drawn around the cards, and the
     // table's background.

@@ -67,8 +67,11 @@ bool esperar_evento(Display* conexao, Window janela, int tipo, std::chrono::mill
     }
 }
 
-// What SFML sets for its Close style: a close button, no resizing and no
-// maximising, and (the size hints) a size the window manager keeps.
+// A frame with a title bar, its window menu and a close button, as Windows
+// gives the game: moved and closed, never resized, maximised or made full
+// screen (the size hints also keep one size). SFML's own Close style asks for
+// no decorations at all, and window managers then draw no frame: a window
+// that can be neither moved nor closed with the mouse.
 void dar_estilo(Display* conexao, Window janela) {
     XWMHints* estado = XAllocWMHints();
     estado->flags = StateHint;
@@ -76,10 +79,15 @@ void dar_estilo(Display* conexao, Window janela) {
     XSetWMHints(conexao, janela, estado);
     XFree(estado);
 
-    const unsigned long funcoes = 1UL << 0;    // MWM_HINTS_FUNCTIONS
-    const unsigned long decoracoes = 1UL << 1; // MWM_HINTS_DECORATIONS
-    const unsigned long fechar = 1UL << 5;     // MWM_FUNC_CLOSE
-    const unsigned long motif[5] = {funcoes | decoracoes, fechar, 0, 0, 0};
+    const unsigned long funcoes = 1UL << 0;      // MWM_HINTS_FUNCTIONS
+    const unsigned long decoracoes = 1UL << 1;   // MWM_HINTS_DECORATIONS
+    const unsigned long mover = 1UL << 2;        // MWM_FUNC_MOVE
+    const unsigned long fechar = 1UL << 5;       // MWM_FUNC_CLOSE
+    const unsigned long borda = 1UL << 1;        // MWM_DECOR_BORDER
+    const unsigned long titulo_barra = 1UL << 3; // MWM_DECOR_TITLE
+    const unsigned long menu = 1UL << 4;         // MWM_DECOR_MENU
+    const unsigned long motif[5] = {funcoes | decoracoes, mover | fechar,
+                                    borda | titulo_barra | menu, 0, 0};
     const Atom atomo_motif = atomo(conexao, "_MOTIF_WM_HINTS");
     XChangeProperty(conexao, janela, atomo_motif, atomo_motif, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(motif), 5);
@@ -186,7 +194,7 @@ void abrir_janela(sf::RenderWindow& janela) {
         // No visual of our own: SFML's window, as the library places it.
         janela.create(
             face_sfml::modo_video(lugar_janela::largura_pontos, lugar_janela::altura_pontos),
-            "Trevalia", sf::Style::Close);
+            "Trevalia", sf::Style::Titlebar | sf::Style::Close);
     }
     preparar_janela(janela, escala);
 }

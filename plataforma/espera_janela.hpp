@@ -29,4 +29,10 @@ public:
     // none. Every event handed out here or by esperar has its pointer's place
     // in the game's points (ponto_jogo).
     static bool proximo(sf::RenderWindow& janela, evento_jogo& evento);
+
+    // The left button is up and nothing queued for the window can still say
+    // so: its release went to another window, or to none (another program
+    // took the pointer). Asked only when proximo has just found nothing, so
+    // that a release still on its way is never taken for a lost one.
+    static bool soltura_perdida(sf::RenderWindow& janela);
 };

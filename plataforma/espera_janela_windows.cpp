@@ -1,5 +1,7 @@
 #include "plataforma/espera_janela.hpp"
 
+#include <SFML/Window/Mouse.hpp>
+
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
@@ -16,4 +18,11 @@ espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, evento_jog
         MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
     return Sinal::Fechada;
+}
+
+bool espera_janela::soltura_perdida(sf::RenderWindow&) {
+    // The button's state is the hardware's, and a button's message on its way
+    // to the window shows in the thread's queue.
+    return !sf::Mouse::isButtonPressed(sf::Mouse::Button::Left) &&
+           (HIWORD(GetQueueStatus(QS_MOUSEBUTTON)) & QS_MOUSEBUTTON) == 0;
 }

@@ -85,6 +85,15 @@ void dormir_ate_chegar(Display* conexao, bool com_vigia) {
     }
 }
 
+// A test that takes no event, so that XCheckIfEvent only looks through the
+// queue: whether a button's release waits there, in the order it came.
+Bool ve_soltura(Display*, XEvent* evento, XPointer achou) {
+    if (evento->type == ButtonRelease) {
+        *reinterpret_cast<bool*>(achou) = true;
+    }
+    return False;
+}
+
 } // namespace
 
 espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, evento_jogo& evento) {
@@ -113,4 +122,25 @@ espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, evento_jog
         dormir_ate_chegar(conexao, com_vigia);
     }
     return Sinal::Fechada;
+}
+
+bool espera_janela::soltura_perdida(sf::RenderWindow& janela) {
+    Display* conexao = conexao_da_janela(janela);
+    if (conexao == nullptr) {
+        return false;
+    }
+    // The server answers after the events it sent before, which Xlib reads
+    // into its queue on the way: a release already made is queued by now.
+    Window raiz = 0, filha = 0;
+    int x = 0, y = 0, na_janela_x = 0, na_janela_y = 0;
+    unsigned int estado = 0;
+    XQueryPointer(conexao, face_sfml::janela_do_sistema(janela), &raiz, &filha, &x, &y,
+                  &na_janela_x, &na_janela_y, &estado);
+    if ((estado & Button1Mask) != 0) {
+        return false;
+    }
+    bool soltura_na_fila = false;
+    XEvent nenhum;
+    XCheckIfEvent(conexao, &nenhum, ve_soltura, reinterpret_cast<XPointer>(&soltura_na_fila));
+    return !soltura_na_fila;
 }

@@ -9,6 +9,7 @@ void Tela_Inicial::Mostrar(sf::RenderWindow& janela) {
         return;
     }
     figura.mostrar(janela);
-    // A close request ends it like a press: the menu decides about leaving.
+    // A close request ends it like a press and goes no further: the menu
+    // comes next, and only a close request there ends the game.
     tela_comum::esperar_clique(janela, figura);
 }

@@ -8,6 +8,7 @@ down: the painters draw from it and the picture checks read it.
 
 from collections import namedtuple
 
+from letras import text_width
 from pintura import (
     ACCENT,
     ACCENT_DEEP,
@@ -18,7 +19,6 @@ from pintura import (
     SLATE_EDGE,
     Canvas,
     mix,
-    text_width,
 )
 
 # rect: where a press counts (left, top, right, bottom; edges excluded).

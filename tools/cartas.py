@@ -5,7 +5,8 @@ design that scales with the card, so the tutorial can draw small real cards
 with the same function.
 """
 
-from pintura import BLUE, PURPLE, TABLE, Canvas, font, mix
+from letras import font
+from pintura import BLUE, PURPLE, TABLE, Canvas, mix
 
 HAND_SIZE = (70, 96)
 PILE_SIZE = (92, 126)

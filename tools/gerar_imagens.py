@@ -21,7 +21,9 @@ import botoes  # noqa: E402
 import telas  # noqa: E402
 import tutorial  # noqa: E402
 from cartas import empty_pile, hand_card, pile_card  # noqa: E402
-from pintura import FONT_BOLD, at_scale  # noqa: E402
+from folha import PAGES  # noqa: E402
+from letras import FONT_BOLD  # noqa: E402
+from pintura import at_scale  # noqa: E402
 
 CARD_VALUES = range(1, 100)
 
@@ -42,7 +44,7 @@ def pictures():
         jobs[name] = lambda name=name: botoes.hud_button(name)
     for name in telas.SCREENS:
         jobs[name] = lambda name=name: telas.screen(name)
-    for k in range(1, tutorial.PAGES + 1):
+    for k in range(1, PAGES + 1):
         jobs["tutorial%d.jpg" % k] = lambda k=k: tutorial.page(k)
     return jobs
 

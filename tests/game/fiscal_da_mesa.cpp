@@ -152,17 +152,15 @@ std::string fiscal_da_mesa::conferir_cartas() {
     return "";
 }
 
-// Only a card is ever in the air, and a left press on a card the player sees,
-// with nothing in the air, picks up that very card.
+// Only a card is ever in the air, and a left press on a card the player sees
+// picks up that very card.
 std::string fiscal_da_mesa::conferir_arrasto(const evento_jogo& evento, bool deu) {
-    const bool arrastava = arrastando_antes;
-    arrastando_antes = Jogo::selecionado;
     const Mao valores = mao();
     const bool slot_valido = Jogo::i >= 0 && Jogo::i < mesa::slots;
     if (Jogo::selecionado && (!slot_valido || valores[static_cast<std::size_t>(Jogo::i)] == 0)) {
         return "slot " + std::to_string(Jogo::i) + " is dragged but holds no card";
     }
-    if (deu || arrastava || evento.tipo != evento_jogo::BotaoPressionado ||
+    if (deu || evento.tipo != evento_jogo::BotaoPressionado ||
         evento.botao != sf::Mouse::Button::Left) {
         return "";
     }

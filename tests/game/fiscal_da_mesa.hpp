@@ -53,6 +53,5 @@ private:
     std::array<bool, 100> na_mao_antes{};
     int no_monte_antes = 0;
     bool podia_desfazer = false;
-    bool arrastando_antes = false;
     int pilha_desfeita = 0;
 };

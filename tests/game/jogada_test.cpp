@@ -248,6 +248,9 @@ TEST_F(JogadaTeste, TheAnswerSaysWhatEachEventDidAndAskedFor) {
         {"move, a card held", true, movimento(100, 100), true, P::Nenhum},
         {"left press on a card", false, botao(press, sf::Mouse::Button::Left, carta.x, carta.y),
          false, P::Nenhum},
+        // Its release went elsewhere: the card goes home.
+        {"left press, a card held", true, botao(press, sf::Mouse::Button::Left, 20, 300), true,
+         P::Nenhum},
         {"left release, a card held", true, botao(release, sf::Mouse::Button::Left, 20, 300), true,
          P::Nenhum},
         {"left release, nothing held", false, botao(release, sf::Mouse::Button::Left, 20, 300),
@@ -263,7 +266,7 @@ TEST_F(JogadaTeste, TheAnswerSaysWhatEachEventDidAndAskedFor) {
         {"Escape, a card held", true, tecla(sf::Keyboard::Key::Escape), true, P::Menu},
         {"another key", true, tecla(sf::Keyboard::Key::Enter), false, P::Nenhum},
         {"close", false, sem(evento_jogo::Fechada), false, P::Fechar},
-        {"focus lost", true, sem(evento_jogo::FocoPerdido), false, P::Nenhum},
+        {"focus lost, a card held", true, sem(evento_jogo::FocoPerdido), true, P::Nenhum},
         {"pointer leaves", true, sem(evento_jogo::MouseSaiu), false, P::Nenhum},
     };
     for (const Caso& caso : casos) {
@@ -309,8 +312,11 @@ TEST_F(JogadaTeste, APassHandlesTheWholeQueueThenShowsWhereItLeftTheTable) {
 
     Jogo::passo_jogo(m, c1, c2, d1, d2, monte, ok);
 
-    EXPECT_EQ(posicao(0), sf::Vector2f(25, 30)); // the card reached the last move
-    EXPECT_EQ(m->get_NroElementos(), 8);         // refilled before the first event
+    // No button held the card through those moves: its release is taken as
+    // lost, and the card is back home.
+    EXPECT_EQ(posicao(0), mesa::posicao_casa(0));
+    EXPECT_FALSE(Jogo::selecionado);
+    EXPECT_EQ(m->get_NroElementos(), 8); // refilled before the first event
     EXPECT_FALSE(Jogo::podeDesfazer);
     EXPECT_EQ(Jogo::painel().contagem.getString().toAnsiString(), "105");
     evento_jogo resto;

@@ -26,11 +26,11 @@ import xml.etree.ElementTree as ET
 
 from PIL import Image
 
-SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
-sys.path.insert(0, os.path.join(SOURCE, "tests", "e2e"))
+from jogador import pontos
+from jogador.arranque import Failure
+from jogador.jogo import Game
 
-import janela  # noqa: E402
-from janela import Failure  # noqa: E402
+SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 
 ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
 SKIPPED = 77
@@ -146,14 +146,14 @@ def check_launcher(prefix, layout, app_id):
     """The menu's command starts the game from a folder without pictures: the
     start screen, a click to the menu, and a close that ends it cleanly."""
     launcher, data = LAYOUTS[layout]
-    game = janela.Game(os.path.join(prefix, launcher), os.path.join(prefix, data),
+    game = Game(os.path.join(prefix, launcher), os.path.join(prefix, data),
                        pictures="missing")
     with game:
         game.wait_screen("inicial.jpg")
         wanted = desktop_entry(prefix, app_id)["StartupWMClass"]
         seen = window_class(game.window)
         check(seen == wanted, "the window's class is %r, the menu entry says %r" % (seen, wanted))
-        game.click(*janela.MENU_PLAY)
+        game.click(*pontos.MENU_PLAY)
         game.wait_screen("menu.jpg")
         game.request_close()
         game.expect_exit_ok()

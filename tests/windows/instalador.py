@@ -19,10 +19,8 @@ import sys
 import time
 import zipfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-
-import janela  # noqa: E402
-from cenarios import check  # noqa: E402
+from jogador.jogo import Game
+from jogador.preparos import check
 
 SETUP, ZIP, VERSION, WINE = sys.argv[1:5]
 DRIVE_C = os.path.join(os.environ["WINEPREFIX"], "drive_c")
@@ -98,7 +96,7 @@ def main():
     check((target, strings.get(0x10), strings.get(0x40)) == (exe, FOLDER, exe),
           "the shortcut: %r %r" % (target, strings))
 
-    class FromShortcut(janela.Game):
+    class FromShortcut(Game):
         def command(self):
             # What the shell does with the shortcut. (Wine's start.exe opens
             # a .lnk itself, but /wait does not wait for the program then.)

@@ -20,9 +20,8 @@ import tempfile
 import unittest
 import zipfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-
-import janela  # noqa: E402
+from jogador.arranque import Failure
+from jogador.jogo import Game
 
 ZIP, OBJDUMP, VERSION, PLANTED, PROBE = sys.argv[1:6]
 FOLDER = "Trevalia-%s/" % VERSION
@@ -114,9 +113,9 @@ class PlantedLibraries(unittest.TestCase):
                 pacote.extractall(tmp)
             program, folder = self.plant(os.path.join(tmp, FOLDER, "trevalia.exe"), names)
             try:
-                with janela.Game(program, os.path.join(tmp, FOLDER, "imagens")) as game:
+                with Game(program, os.path.join(tmp, FOLDER, "imagens")) as game:
                     game.wait_screen("inicial.jpg", timeout=30)
-            except janela.Failure as failure:
+            except Failure as failure:
                 self.fail("%s\nloaded from beside it: %s" % (failure, self.loaded(folder)))
         self.assertEqual(self.loaded(folder), set())
 

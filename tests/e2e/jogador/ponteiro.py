@@ -9,7 +9,7 @@ mouse's rate, or for a press followed by a move with no pause between.
 import math
 import subprocess
 
-from janela import Failure
+from jogador.arranque import Failure
 
 
 class Pointer:

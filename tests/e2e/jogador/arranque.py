@@ -12,7 +12,7 @@ import subprocess
 import sys
 import tempfile
 
-import vestigios
+from jogador import vestigios
 
 # The second the clock is frozen at; its deal must have a winning line that
 # regras.find_win finds. Another C runtime's rand() deals another game for the

@@ -1,22 +1,30 @@
-"""The desktop around the game's window: the screen's size, the rectangle the
-window takes on it with whatever frame a window manager put around it, and a
-real window manager (Debian's openbox) to put one.
+"""The one binding of Xlib that the tests use, through ctypes: a round trip,
+the screen's size, a window's rectangle with whatever frame a window manager
+put around it, the window manager's presence, a client's connection killed,
+and the close request a title bar's close button sends.
 """
 
 import ctypes
 import os
-import shutil
-import subprocess
-import tempfile
-import time
 
-from arranque import Failure, die_with_parent
+from jogador.arranque import Failure
+
+
+class ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong),
+                ("send_event", ctypes.c_int), ("display", ctypes.c_void_p),
+                ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+
+
+class Event(ctypes.Union):
+    _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
 
 
 class X11:
     """The few Xlib calls the tests need, on one connection of their own."""
 
-    def __init__(self):
+    def __init__(self, display=None):
         x = ctypes.CDLL("libX11.so.6")
         x.XOpenDisplay.restype = ctypes.c_void_p
         x.XOpenDisplay.argtypes = [ctypes.c_char_p]
@@ -42,11 +50,14 @@ class X11:
         x.XFree.argtypes = [ctypes.c_void_p]
         x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
         x.XKillClient.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                                 ctypes.c_void_p]
+        x.XFlush.argtypes = [ctypes.c_void_p]
         x.XCloseDisplay.argtypes = [ctypes.c_void_p]
         self.x = x
-        self.display = x.XOpenDisplay(None)
+        self.display = x.XOpenDisplay(display and display.encode())
         if not self.display:
-            raise Failure("cannot open the X display %r" % os.environ.get("DISPLAY"))
+            raise Failure("cannot open the X display %r" % (display or os.environ.get("DISPLAY")))
         self.root = x.XDefaultRootWindow(self.display)
 
     def close(self):
@@ -100,9 +111,28 @@ class X11:
             self.x.XFree(data)
         return count.value > 0
 
+    def request_close(self, window):
+        """Sends the close request a window manager sends for the title bar's
+        close button. Without a window manager nothing else delivers one: a
+        WM_PROTOCOLS client message carrying WM_DELETE_WINDOW, straight to the
+        window."""
+        event = Event()
+        event.xclient.type = 33  # ClientMessage
+        event.xclient.send_event = 1
+        event.xclient.display = self.display
+        event.xclient.window = window
+        event.xclient.message_type = self.x.XInternAtom(self.display, b"WM_PROTOCOLS", 0)
+        event.xclient.format = 32
+        event.xclient.data[0] = self.x.XInternAtom(self.display, b"WM_DELETE_WINDOW", 0)
+        event.xclient.data[1] = 0  # CurrentTime
+        if not self.x.XSendEvent(self.display, window, 0, 0, ctypes.byref(event)):
+            raise Failure("XSendEvent refused the close request")
+        self.x.XFlush(self.display)
 
-def _with_x11(ask):
-    x11 = X11()
+
+def with_x11(ask, display=None):
+    """ask(x11) on a connection of its own, closed after."""
+    x11 = X11(display)
     try:
         return ask(x11)
     finally:
@@ -110,15 +140,15 @@ def _with_x11(ask):
 
 
 def screen_size():
-    return _with_x11(lambda x11: x11.screen_size())
+    return with_x11(lambda x11: x11.screen_size())
 
 
-def kill_client(window):
+def kill_client(window, display=None):
     """Closes the connection of the client that made the window, as xkill does."""
     def ask(x11):
         x11.x.XKillClient(x11.display, window)
         x11.sync()
-    _with_x11(ask)
+    with_x11(ask, display)
 
 
 def outer_rectangle(window):
@@ -130,42 +160,4 @@ def outer_rectangle(window):
         while parent not in (0, x11.root):
             outer, parent = parent, x11.parent(parent)
         return x11.rectangle(outer)
-    return _with_x11(ask)
-
-
-class Openbox:
-    """Debian's openbox managing the display for the length of a with block."""
-
-    def __init__(self, timeout=20.0):
-        self.folder = tempfile.mkdtemp(prefix="trevalia-openbox-")
-        # The window manager check on the root window appears before openbox
-        # handles new windows, and a window mapped in between is never managed:
-        # its start-up command, run once it is ready, tells when.
-        ready = os.path.join(self.folder, "pronto")
-        env = dict(os.environ, HOME=self.folder, XDG_CONFIG_HOME=self.folder)
-        self.process = subprocess.Popen(["openbox", "--sm-disable", "--startup", "touch " + ready],
-                                        env=env, stdin=subprocess.DEVNULL,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                        preexec_fn=die_with_parent)
-        deadline = time.monotonic() + timeout
-        while not (os.path.exists(ready) and _with_x11(lambda x11: x11.manager_running())):
-            if self.process.poll() is not None or time.monotonic() > deadline:
-                self.close()
-                raise Failure("openbox did not start managing the display")
-            time.sleep(0.05)
-
-    def close(self):
-        if self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait(5)
-        shutil.rmtree(self.folder, ignore_errors=True)
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, kind, value, trace):
-        self.close()
+    return with_x11(ask)

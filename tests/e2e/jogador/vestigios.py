@@ -1,13 +1,16 @@
 """What the programs an end-to-end run starts may leave behind, and the check
 that a whole run leaves nothing.
 
-The driver notes every program it starts in a list (TREVALIA_E2E_INICIADOS)
-and makes its temporary folders in a folder of its own (TREVALIA_E2E_TMP; the
-programs keep the system's, where Wine, say, keeps a server that outlives a
-test). Before the run:
-    vestigios.py inicio --iniciados LIST --temporaria FOLDER
-after it:
-    vestigios.py fim --iniciados LIST --temporaria FOLDER
+The driver notes every program it starts in a list (TREVALIA_E2E_INICIADOS):
+the game and its deal helper, and the desktop's helpers (an X server, a window
+manager, a window that covers the game's); under Wine, also the Wine server
+that a program may have started, which outlives it. The driver makes its
+temporary folders in a folder of its own (TREVALIA_E2E_TMP; the programs keep
+the system's). Before the run:
+    python3 -m jogador.vestigios inicio --iniciados LIST --temporaria FOLDER
+notes the Wine server already running as the run's own (scripts/windows/test
+starts one for every test); after it:
+    python3 -m jogador.vestigios fim --iniciados LIST --temporaria FOLDER
 fails if a started program still runs, if libfaketime's semaphore or
 shared-memory object of one of them is still in /dev/shm, or if anything is
 left in the temporary folder. Only what this run started is looked at, so other
@@ -22,6 +25,8 @@ import sys
 
 SHM = "/dev/shm"
 SANITIZER_LOG = "relatorio_sanitizer"
+# Marks a program in the list that was running before the run: not a leftover.
+KEPT = "mantido"
 
 
 def sanitizer_reports(folder):
@@ -45,20 +50,53 @@ def clock_files(pid):
 
 def started(process, program):
     """Notes a started program in the run's list, when there is one."""
+    note(process.pid, os.path.basename(program))
+
+
+def note(pid, program):
     path = os.environ.get("TREVALIA_E2E_INICIADOS")
     if path:
         with open(path, "a") as f:
-            f.write("%d %s\n" % (process.pid, os.path.basename(program)))
+            f.write("%d %s\n" % (pid, program))
 
 
 def ended(process):
     """After a started program has ended: libfaketime removes its files in
-    /dev/shm only at a normal exit, so after a kill or a crash they go here."""
+    /dev/shm only at a normal exit, so after a kill or a crash they go here.
+    A program run through Wine may have started a Wine server, which lives on:
+    it is noted then."""
     for path in clock_files(process.pid):
         try:
             os.unlink(path)
         except FileNotFoundError:
             pass
+    if os.environ.get("TREVALIA_E2E_LAUNCHER"):
+        noted = {pid for pid, _, _ in entries(os.environ.get("TREVALIA_E2E_INICIADOS", ""))}
+        for pid, name in wine_servers():
+            if pid not in noted:
+                note(pid, name)
+
+
+def wine_servers():
+    """The Wine servers of this prefix (WINEPREFIX, else ~/.wine) running now,
+    as (pid, name): Debian's is wineserver64 or wineserver32. Wine's server
+    works in a folder named for the prefix's device and inode."""
+    try:
+        prefix = os.stat(os.environ.get("WINEPREFIX") or os.path.expanduser("~/.wine"))
+    except OSError:
+        return []
+    folder = "/server-%x-%x" % (prefix.st_dev, prefix.st_ino)
+    found = []
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open("/proc/%s/comm" % pid) as f:
+                name = f.read().strip()
+            if name.startswith("wineserver") and \
+                    os.readlink("/proc/%s/cwd" % pid).endswith(folder):
+                found.append((int(pid), name))
+        except OSError:
+            pass
+    return found
 
 
 def still_running(pid, program):
@@ -70,22 +108,26 @@ def still_running(pid, program):
         return False
 
 
+def entries(started_list):
+    """The list's (pid, program, kept) entries."""
+    if not os.path.exists(started_list):
+        return []
+    with open(started_list) as f:
+        lines = [line.split() for line in f if line.strip()]
+    return [(int(line[0]), line[1], line[2:] == [KEPT]) for line in lines]
+
+
 def leftovers(started_list, temporary):
     complaints = []
-    if os.path.exists(started_list):
-        with open(started_list) as f:
-            entries = [line.split(None, 1) for line in f if line.strip()]
-    else:
-        entries = []
-    for pid, program in entries:
-        pid, program = int(pid), program.strip()
-        if still_running(pid, program):
+    noted = entries(started_list)
+    for pid, program, kept in noted:
+        if not kept and still_running(pid, program):
             complaints.append("%s (process %d) is still running" % (program, pid))
         complaints += ["%s (of %s, process %d) is still there" % (path, program, pid)
                        for path in clock_files(pid) if os.path.exists(path)]
     complaints += ["%s is left in the temporary folder" % os.path.join(temporary, name)
                    for name in sorted(os.listdir(temporary))]
-    return len(entries), complaints
+    return sum(not kept for _, _, kept in noted), complaints
 
 
 def main():
@@ -98,7 +140,8 @@ def main():
     if args.moment == "inicio":
         shutil.rmtree(args.temporaria, ignore_errors=True)
         os.makedirs(args.temporaria)
-        open(args.iniciados, "w").close()
+        with open(args.iniciados, "w") as f:
+            f.writelines("%d %s %s\n" % (pid, name, KEPT) for pid, name in wine_servers())
         return 0
     count, complaints = leftovers(args.iniciados, args.temporaria)
     for complaint in complaints:

@@ -1,6 +1,6 @@
 """Takes the README's screenshot: the table of a game in play, a few cards laid.
 
-    /usr/bin/python3 tests/e2e/readme_screenshot.py --jogo build/trevalia \
+    PYTHONPATH=tests/e2e /usr/bin/python3 -m jogador.readme_screenshot --jogo build/trevalia \
         --imagens build/imagens --monte build/tests/e2e/e2e_imprime_monte \
         --saida docs/screenshot.png
 
@@ -12,9 +12,8 @@ import argparse
 import os
 import sys
 
-import arranque
-import janela
-import regras
+from jogador import arranque, regras
+from jogador.jogo import Game
 
 
 def showcase_plays(table):
@@ -42,7 +41,7 @@ def main():
 
     deck = arranque.deal(args.monte)
     plays = showcase_plays(regras.Table(deck))
-    with janela.Game(args.jogo, args.imagens) as game:
+    with Game(args.jogo, args.imagens) as game:
         game.start_playing()
         table = regras.Table(deck)
         game.wait_table(table, undo=False, what="the opening deal")

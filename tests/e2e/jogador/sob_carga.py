@@ -1,7 +1,7 @@
 """Runs a command beside two CPU-bound busy loops of our own, as on a busy
 machine, and returns its status:
 
-    /usr/bin/python3 tests/e2e/sob_carga.py COMMAND [ARGUMENT...]
+    PYTHONPATH=tests/e2e /usr/bin/python3 -m jogador.sob_carga COMMAND [ARGUMENT...]
 
 A scenario that passes alone and fails here waits for a time rather than for
 what it can see. The loops end with the command, also when it fails or this
@@ -11,7 +11,7 @@ runner is interrupted, and are killed by the kernel if the runner itself is.
 import subprocess
 import sys
 
-from arranque import die_with_parent, end_on_sigterm
+from jogador.arranque import die_with_parent, end_on_sigterm
 
 LOOPS = 2
 

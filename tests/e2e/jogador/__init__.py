@@ -1,0 +1,20 @@
+"""The end-to-end harness: plays the real game in a real window as a person
+would, and reads what it shows. Imported as a package, from tests/e2e (the
+build puts it on PYTHONPATH).
+
+The driver, one job a module:
+    pontos            places on the table in points, and points in a scaled window's pixels
+    figuras           the generated pictures as the window should show them, and differences
+    x11               the one Xlib binding: geometry, window manager, close request, kill
+    arranque          starting programs under the frozen clock, through Wine when asked
+    jogo              the game's process, its window and the input sent to it
+    espera            waiting until the game is idle and its window shows what is expected
+    area_de_trabalho  the desktop's scale and helper programs (Xvfb, openbox, xmessage)
+    vestigios         the leftovers check: programs still running, temporary folders
+    regras            a model of the rules that plans whole games
+    danos             ways to damage a file the game reads
+    quadros, ponteiro the 60 Hz display's frame log, and the steady XTest pointer
+The fixtures (preparos), the scenarios by subject (cenarios/), one runner
+(rodar), and two tools: sob_carga (a command beside busy loops) and
+readme_screenshot.
+"""

@@ -1,0 +1,93 @@
+"""The desktop around the game: its scale, and the helper programs a scenario
+starts there (an X server of its own, a real window manager, a window over the
+game's). Every one is noted for the leftovers check (vestigios), and so is its
+temporary folder.
+"""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+from jogador import vestigios
+from jogador.arranque import Failure, die_with_parent
+from jogador.x11 import with_x11
+
+
+def helper(args, **options):
+    """A helper program, noted for the leftovers check, ending with the driver."""
+    process = subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL, preexec_fn=die_with_parent, **options)
+    vestigios.started(process, args[0])
+    return process
+
+
+def end(process, timeout=5):
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait(timeout)
+
+
+def desktop_scale(dpi):
+    """The desktop's scale as GNOME and KDE publish it, read by a program
+    started after this (the display runs with -noreset, which keeps it)."""
+    subprocess.run(["xprop", "-root", "-f", "RESOURCE_MANAGER", "8s", "-set",
+                    "RESOURCE_MANAGER", "Xft.dpi: %d" % dpi], check=True, timeout=20)
+
+
+class Openbox:
+    """Debian's openbox managing the display for the length of a with block."""
+
+    def __init__(self, timeout=20.0):
+        self.folder = tempfile.mkdtemp(prefix="trevalia-openbox-",
+                                       dir=vestigios.temporary_folder())
+        # The window manager check on the root window appears before openbox
+        # handles new windows, and a window mapped in between is never managed:
+        # its start-up command, run once it is ready, tells when.
+        ready = os.path.join(self.folder, "pronto")
+        env = dict(os.environ, HOME=self.folder, XDG_CONFIG_HOME=self.folder)
+        self.process = helper(["openbox", "--sm-disable", "--startup", "touch " + ready], env=env)
+        deadline = time.monotonic() + timeout
+        while not (os.path.exists(ready) and with_x11(lambda x11: x11.manager_running())):
+            if self.process.poll() is not None or time.monotonic() > deadline:
+                self.close()
+                raise Failure("openbox did not start managing the display")
+            time.sleep(0.05)
+
+    def close(self):
+        end(self.process)
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, kind, value, trace):
+        self.close()
+
+
+def own_server():
+    """An Xvfb of the scenario's own and its display's name. Two servers
+    starting at once may reach for the same number, and the loser ends without
+    naming one: it is started again."""
+    for _ in range(5):
+        read, write = os.pipe()
+        server = helper(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
+                         "-nolisten", "tcp"], pass_fds=(write,))
+        os.close(write)
+        with os.fdopen(read) as told:
+            number = told.readline().strip()
+        if number:
+            return server, ":" + number
+        server.wait()
+    raise Failure("no Xvfb of the scenario's own would start")
+
+
+def cover(geometry, text):
+    """A window of another program over that part of the screen: an xmessage
+    without buttons."""
+    return helper(["xmessage", "-geometry", geometry, "-buttons", "", text])

@@ -1,0 +1,96 @@
+"""Starting without a display: the game says so in one line and ends with
+status 1, when DISPLAY is unset or names no server, and when the display goes
+away in play.
+"""
+
+import os
+import shutil
+import subprocess
+import tempfile
+
+from jogador import arranque, vestigios, x11
+from jogador.area_de_trabalho import own_server
+from jogador.arranque import Failure, die_with_parent
+from jogador.cenarios import scenario
+from jogador.preparos import check
+
+
+def run_on(ctx, display, during=None):
+    """Runs the game with DISPLAY set to `display` (None: unset); `during`, if
+    given, is called with the game's window once it shows. Returns the game's
+    status and what it printed. Only helper programs talk to that display: a
+    display that goes away takes the connections of this driver with it."""
+    folder = tempfile.mkdtemp(prefix="trevalia-sem-tela-", dir=vestigios.temporary_folder())
+    env = arranque.frozen_environment(folder)
+    env.pop("DISPLAY", None)
+    if display is not None:
+        env["DISPLAY"] = display
+    # Its output goes to a file: a pipe nobody reads until the end could fill
+    # and hold the game up.
+    log = open(os.path.join(folder, "saida.txt"), "w+b")
+    process = subprocess.Popen(arranque.command(ctx.jogo), env=env, cwd=folder,
+                               stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
+                               preexec_fn=die_with_parent)
+    vestigios.started(process, ctx.jogo)
+    try:
+        if during is not None:
+            # Asked with the display alone: the game's frozen clock is its own.
+            try:
+                found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                                        "^Trevalia$"], env=dict(os.environ, DISPLAY=display),
+                                       stdout=subprocess.PIPE, timeout=30).stdout
+            except subprocess.TimeoutExpired:
+                found = b""
+            if not found.split():
+                raise Failure("no window on %s; the game printed:\n%s" % (display, read(log)))
+            during(int(found.split()[0]))
+        process.wait(20)
+        return process.returncode, read(log)
+    finally:
+        process.kill()
+        process.wait()
+        vestigios.ended(process)
+        log.close()
+        shutil.rmtree(folder, ignore_errors=True)
+
+
+def read(log):
+    log.seek(0)
+    return log.read().decode(errors="replace")
+
+
+def display_lost(ctx, stop):
+    """The game on an X server of the scenario's own, which `stop(server,
+    name, window)` takes away under it."""
+    server, name = own_server()
+    try:
+        return run_on(ctx, name, lambda window: stop(server, name, window))
+    finally:
+        # Ended as a server should be, it leaves no lock behind for the next.
+        server.terminate()
+        server.wait()
+
+
+# How the game starts and stops without a desktop to show it: (case, how it
+# is run, its status, what its one line must name).
+START_AND_STOP = [
+    ("DISPLAY unset", lambda ctx: run_on(ctx, None), 1, "DISPLAY is not set"),
+    ("DISPLAY naming no server", lambda ctx: run_on(ctx, ":4093"), 1, '":4093"'),
+    ("the X server stopped", lambda ctx: display_lost(
+        ctx, lambda server, name, window: server.terminate()), 1, None),
+    ("the client killed", lambda ctx: display_lost(
+        ctx, lambda server, name, window: x11.kill_client(window, name)), 1, None),
+]
+
+
+@scenario
+def sem_tela(ctx):
+    """Without a display the game says so in one line and ends with status 1, at
+    start-up as when the display goes away in play: never an abort."""
+    for case, run, status, named in START_AND_STOP:
+        got, out = run(ctx)
+        check(got == status, "%s: status %s, not %d:\n%s" % (case, got, status, out))
+        if named is not None:
+            lines = out.strip().split("\n")
+            check(len(lines) == 1 and named in lines[0] and "graphical desktop" in lines[0],
+                  "%s: the game printed %r" % (case, out))

@@ -1,0 +1,286 @@
+"""Runs the real game in a window and plays it as a person would.
+
+The game is started under a frozen clock in a working folder of its own, driven
+with the real pointer (xdotool) and read back from screenshots of the screen
+(espera.py). Nothing here knows how the game is written: only what it shows and
+how it answers the mouse.
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+from jogador import vestigios
+from jogador.arranque import FROZEN, Failure, command, die_with_parent, frozen_environment
+from jogador.espera import Espera
+from jogador.figuras import Pictures
+from jogador.pontos import HEIGHT, MENU_INSTRUCTIONS, MENU_PLAY, QUIET, WIDTH, first_pixel, \
+    pile_centre, slot_centre
+from jogador.x11 import X11
+
+
+def xdotool(*args):
+    out = subprocess.run(["xdotool"] + [str(a) for a in args], check=True,
+                         stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=20)
+    return out.stdout.decode()
+
+
+def trevalia_windows():
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Trevalia$"],
+                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=20)
+    return [int(w) for w in found.stdout.split()]
+
+
+class Game(Espera):
+    """One run of the real game, in a working folder of its own.
+
+    Its imagens/ folder is a copy of the pictures ("copy"), empty ("empty"),
+    absent ("missing"), or a copy that a given function then changes.
+    """
+
+    # Seconds for the window to appear, and at most for the game to handle
+    # one pointer step (espera.py; generous: a sanitized game on a busy
+    # machine is slow).
+    START_LIMIT = 20.0
+
+    def __init__(self, program, pictures_folder, pictures="copy", when=FROZEN, shots=None):
+        self.program = program
+        self.pictures = Pictures(pictures_folder)
+        self.folder = tempfile.mkdtemp(prefix="trevalia-e2e-", dir=vestigios.temporary_folder())
+        self.shots = shots
+        self.last_shot = None
+        self.process = None
+        self.window = None
+        self.log = None
+        self.x11 = None
+        try:
+            self._start(pictures_folder, pictures, when)
+        except BaseException:
+            self.close()
+            raise
+
+    def _start(self, pictures_folder, pictures, when):
+        imagens = os.path.join(self.folder, "imagens")
+        if pictures == "copy" or callable(pictures):
+            shutil.copytree(pictures_folder, imagens)
+            if callable(pictures):
+                pictures(imagens)  # changes the copy
+        elif pictures == "empty":
+            os.mkdir(imagens)
+        elif pictures != "missing":
+            raise ValueError(pictures)
+        if trevalia_windows():
+            raise Failure("a Trevalia window is already open on this display")
+        self.log = open(os.path.join(self.folder, "saida.txt"), "wb")
+        self.process = subprocess.Popen(
+            self.command(), env=frozen_environment(self.folder, when),
+            cwd=self.folder, stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT,
+            preexec_fn=die_with_parent)
+        vestigios.started(self.process, self.program)
+        self.game_pid = self.process.pid
+        self.under_wine = bool(os.environ.get("TREVALIA_E2E_LAUNCHER"))
+        self.x11 = X11()
+        self._find_window()
+
+    def _find_place(self):
+        """The window's place and its scale: the desktop's scale makes it
+        round(450 s) x round(600 s) pixels, and this driver speaks in the
+        game's 450x600 points, mapping them to pixels itself."""
+        left, top, right, bottom = self.x11.rectangle(self.window)
+        self.x, self.y = left, top
+        self.size = (right - left, bottom - top)
+        self.scale = self.size[0] / WIDTH
+        self.pictures.scale = (self.scale, self.size[1] / HEIGHT)
+        if self.size[0] < WIDTH or self.size[1] != round(HEIGHT * self.scale):
+            raise Failure("window is %dx%d, not 450x600 points at any scale" % self.size)
+
+    def pixel(self, x, y):
+        """The window pixel that the game reads as the point (x, y)."""
+        return first_pixel((x, y), self.scale)
+
+    def command(self):
+        """How the game is started; a subclass may run it under a tool."""
+        return command(self.program)
+
+    def _find_window(self):
+        """Until the game's window has found its place. The game shows its
+        window, hides it while it moves it to the centre of the screen and
+        shows it again: a step sent before then lands where the window no
+        longer is, or nowhere. Placed is viewable, with the game waiting for
+        the player, at the same place on two looks a moment apart."""
+        deadline = time.monotonic() + self.START_LIMIT
+        seen = None
+        while True:
+            if self.process.poll() is not None:
+                raise Failure("the game ended at start-up with status %s:\n%s"
+                              % (self.process.returncode, self.output()))
+            windows = trevalia_windows()
+            if len(windows) > 1:
+                raise Failure("more than one Trevalia window: %r" % windows)
+            place = None
+            if windows and self._waiting():
+                self.window = windows[0]
+                self._find_place()
+                place = (self.window, self.x, self.y)
+                if place == seen:
+                    return
+            if time.monotonic() > deadline:
+                raise Failure("no Trevalia window found its place within %.0f s"
+                              % self.START_LIMIT)
+            seen = place
+            time.sleep(0.1)
+
+    # Running and ending.
+
+    def output(self):
+        self.log.flush()
+        with open(os.path.join(self.folder, "saida.txt"), "rb") as f:
+            return f.read().decode(errors="replace")[-4000:]
+
+    def running(self):
+        return self.process.poll() is None
+
+    def wait_exit(self, timeout=10.0):
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise Failure("the game did not end within %.0f s" % timeout) from None
+
+    def expect_exit_ok(self, timeout=10.0):
+        status = self.wait_exit(timeout)
+        if status != 0:
+            raise Failure("the game ended with status %d:\n%s" % (status, self.output()))
+
+    def expect_running(self):
+        self.settle()
+        if not self.running():
+            raise Failure("the game ended (status %s) but should still be running:\n%s"
+                          % (self.process.returncode, self.output()))
+
+    def close(self):
+        """Ends whatever is left of this run and removes its folder.
+
+        A game still running is asked to close as its window's close button
+        would, so that it ends normally (and a sanitized game checks for leaks);
+        one that does not is killed. Returns a complaint: a sanitizer report,
+        or a game that failed on its way out.
+        """
+        complaint = None
+        if self.process is not None:
+            if self.running():
+                complaint = self._close_normally()
+            if self.running():
+                self.process.kill()
+                self.process.wait(5)
+            vestigios.ended(self.process)
+            reports = vestigios.sanitizer_reports(self.folder)
+            if reports:
+                complaint = "sanitizer report:\n" + reports
+        if self.log is not None:
+            self.log.close()
+        if self.x11 is not None:
+            self.x11.close()
+            self.x11 = None
+        shutil.rmtree(self.folder, ignore_errors=True)
+        return complaint
+
+    def _close_normally(self):
+        if self.window is None:
+            return None
+        # On the start screen the first request only leads to the menu.
+        for _ in range(2):
+            try:
+                self.x11.request_close(self.window)
+                status = self.process.wait(3.0)
+            except (Failure, subprocess.TimeoutExpired):
+                continue
+            if status != 0:
+                return "the game ended with status %d on a close request:\n%s" % (
+                    status, self.output())
+            return None
+        return None
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, kind, value, trace):
+        if kind is not None and self.shots and self.last_shot is not None:
+            os.makedirs(self.shots, exist_ok=True)
+            self.last_shot.save(os.path.join(self.shots, "ultima_tela.png"))
+        complaint = self.close()
+        if complaint and kind is None:
+            raise Failure(complaint)
+        if complaint:
+            print(complaint, file=sys.stderr)
+
+    # The pointer, the keyboard and the close button.
+
+    def move(self, x, y, settle=True):
+        # "--": a point left of or above the window has a negative coordinate.
+        xdotool("mousemove", "--window", self.window, "--", *self.pixel(x, y))
+        if settle:
+            self.settle()
+
+    def press(self, button=1):
+        xdotool("mousedown", button)
+        self.settle()
+
+    def release(self, button=1):
+        xdotool("mouseup", button)
+        self.settle()
+
+    def click(self, x, y, button=1):
+        # The press is handled with the pointer where the move left it: the
+        # server delivers the two in order, so no pause is needed between.
+        self.move(x, y, settle=False)
+        self.press(button)
+        self.release(button)
+
+    def drag(self, start, end, button=1):
+        self.move(*start, settle=False)
+        self.press(button)
+        self.move(*end)
+        self.release(button)
+
+    def key(self, name):
+        # Keys go to the window under the pointer when no window manager
+        # hands out the focus.
+        self.move(*QUIET[0])
+        xdotool("key", name)
+        self.settle()
+
+    def request_close(self):
+        self.x11.request_close(self.window)
+        self.settle()
+
+    # Playing by the model.
+
+    def play(self, table, value, pile):
+        """Drags a card of the model's hand onto a pile and plays it in the model too."""
+        slot = table.slot_of(value)
+        table.play(value, pile)
+        self.drag(slot_centre(slot), pile_centre(pile))
+        return slot
+
+    def start_playing(self):
+        """From the start screen, through the menu, to the table."""
+        self.wait_screen("inicial.jpg")
+        self.click(*MENU_PLAY)
+        self.wait_screen("menu.jpg")
+        self.click(*MENU_PLAY)
+
+    def open_instructions(self):
+        """From the start screen, through the menu, to the pager's first page."""
+        self.wait_screen("inicial.jpg")
+        self.click(*MENU_PLAY)
+        self.wait_screen("menu.jpg")
+        self.turn_page(MENU_INSTRUCTIONS, 1)
+
+    def turn_page(self, button, page):
+        """A press on the pager (or the menu's instructions button) and the
+        page it leads to."""
+        self.click(*button)
+        self.wait_page(page)
