@@ -1,9 +1,9 @@
-"""The game's rules, as the tests need them to plan whole games.
-
-A model of the table that the scenarios drive through the window: the deal is
-known (the deck's order for the frozen second), so every move the tests make
-has a known outcome, and a small search finds lines that win or lose.
+"""The game's rules as a model of the table: the deal is known (the frozen
+second's), so every move the scenarios make has a known outcome, and a small
+search finds lines that win or lose.
 """
+
+import copy
 
 C1, C2, D1, D2 = 0, 1, 2, 3
 PILES = (C1, C2, D1, D2)
@@ -37,12 +37,11 @@ class Table:
         self.piles = [[] for _ in PILES]
         self._deal(SLOTS)
 
-    def copy(self):
-        other = Table.__new__(Table)
-        other.deck = self.deck
-        other.drawn = self.drawn
-        other.slots = list(self.slots)
-        other.piles = [list(p) for p in self.piles]
+    def after(self, value, pile, refill=True):
+        """The table after that play, this one left as it is."""
+        other = copy.copy(self)
+        other.slots, other.piles = list(self.slots), [list(p) for p in self.piles]
+        other.play(value, pile, refill)
         return other
 
     def _deal(self, n):
@@ -74,15 +73,18 @@ class Table:
     def moves(self):
         return [(v, p) for v in self.slots if v for p in PILES if self.can_play(v, p)]
 
-    def play(self, value, pile):
+    def play(self, value, pile, refill=True):
         """Lays a card from the hand on a pile; returns the slot it left."""
         assert self.can_play(value, pile), (value, NAMES[pile])
         slot = self.slot_of(value)
         self.piles[pile].append(value)
         self.slots[slot] = 0
-        if self.hand_count() == 6 and self.left_in_deck() > 0:
+        if refill and self.refills():
             self._deal(2)
         return slot
+
+    def refills(self):
+        return self.hand_count() == 6 and self.left_in_deck() > 0
 
     def take_back(self, pile):
         """Undo: the top card of the pile goes to the lowest free slot, when there is one."""
@@ -137,8 +139,7 @@ def find_win(deck, budget=300000):
             return False
         seen.add(key)
         for value, pile in sorted(table.moves(), key=lambda m: _gap(table, *m)):
-            after = table.copy()
-            after.play(value, pile)
+            after = table.after(value, pile)
             line.append((value, pile))
             if search(after):
                 return True
@@ -164,8 +165,7 @@ def _short_line(deck, goal, max_plays):
                 return None
             seen.add(key)
             for value, pile in table.moves():
-                after = table.copy()
-                after.play(value, pile)
+                after = table.after(value, pile)
                 if goal(table, value, pile, after):
                     return line + [(value, pile)]
                 if len(line) + 1 < limit:
@@ -192,11 +192,8 @@ def find_stuck_before_refill(deck, max_plays=8):
     A game that judged the hand before dealing would call that position lost.
     """
     def goal(before, value, pile, after):
-        unfilled = before.copy()
-        unfilled.piles[pile].append(value)
-        unfilled.slots[unfilled.slot_of(value)] = 0
-        return (unfilled.hand_count() == 6 and unfilled.left_in_deck() > 0
-                and not unfilled.moves() and bool(after.moves()))
+        unfilled = before.after(value, pile, refill=False)
+        return unfilled.refills() and not unfilled.moves() and bool(after.moves())
 
     return _short_line(deck, goal, max_plays)
 

@@ -1,23 +1,19 @@
-"""What the programs an end-to-end run starts may leave behind, and the check
-that a whole run leaves nothing.
+"""The leftovers check: what the programs an end-to-end run starts may leave
+behind, and whether a whole run left anything.
 
-The driver notes every program it starts in a list (TREVALIA_E2E_INICIADOS):
-the game and its deal helper, and the desktop's helpers (an X server, a window
-manager, a window that covers the game's); under Wine, also the Wine server
-that a program may have started, which outlives it. The driver makes its
-temporary folders in a folder of its own (TREVALIA_E2E_TMP; the programs keep
-the system's). Before the run:
-    python3 -m jogador.vestigios inicio --iniciados LIST --temporaria FOLDER
-notes the Wine server already running as the run's own (scripts/windows/test
-starts one for every test); after it:
-    python3 -m jogador.vestigios fim --iniciados LIST --temporaria FOLDER
-fails if a started program still runs, if libfaketime's semaphore or
-shared-memory object of one of them is still in /dev/shm, or if anything is
-left in the temporary folder. Only what this run started is looked at, so other
-programs on the machine that use the same names do not count.
+The driver notes every program it starts in the list TREVALIA_E2E_INICIADOS
+(the game, its deal helper, the desktop's helpers, and under Wine the Wine
+server a program may have started, which outlives it), and makes its
+temporary folders in TREVALIA_E2E_TMP. `python3 -m jogador.vestigios inicio
+--iniciados LIST --temporaria FOLDER` empties both, noting the Wine server
+already running as the run's own (scripts/windows/test starts one a test);
+`fim` fails if a started program still runs, if libfaketime's files of one
+are still in /dev/shm, or if anything is left in the folder. Only what this
+run started counts, not other programs of the same names.
 """
 
 import argparse
+import contextlib
 import glob
 import os
 import shutil
@@ -66,10 +62,8 @@ def ended(process):
     A program run through Wine may have started a Wine server, which lives on:
     it is noted then."""
     for path in clock_files(process.pid):
-        try:
+        with contextlib.suppress(FileNotFoundError):
             os.unlink(path)
-        except FileNotFoundError:
-            pass
     if os.environ.get("TREVALIA_E2E_LAUNCHER"):
         noted = {pid for pid, _, _ in entries(os.environ.get("TREVALIA_E2E_INICIADOS", ""))}
         for pid, name in wine_servers():
