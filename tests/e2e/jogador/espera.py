@@ -133,21 +133,12 @@ class Espera:
         return min(((self.unlike(shot, box, (name, box[:2])), value)
                     for value, name in names.items()), key=lambda score: score[0])
 
-    def best_hand_match(self, shot, slot):
-        box = slot_box(slot)
-        scores = [(self.unlike(shot, box, TABLE), 0)]
-        scores.append(self.best_match(shot, box, {v: hand_card(v) for v in range(1, 100)}))
-        return min(scores, key=lambda score: score[0])
-
-    def best_pile_match(self, shot, pile):
-        return self.best_match(shot, pile_box(pile),
-                               {v: pile_card(pile, v) for v in [None] + list(range(1, 100))})
-
     def slot_complaint(self, shot, slot, value):
         box = slot_box(slot)
         if self.unlike(shot, box, (hand_card(value), box[:2]) if value else TABLE) < SAME:
             return None
-        score, seen = self.best_hand_match(shot, slot)
+        score, seen = min((self.unlike(shot, box, TABLE), 0), self.best_match(
+            shot, box, {v: hand_card(v) for v in range(1, 100)}), key=lambda score: score[0])
         return "slot %d shows %s (difference %.1f), expected %s" % (
             slot, seen if score < SAME else "no known card", score, value or "nothing")
 
@@ -155,11 +146,11 @@ class Espera:
         box = pile_box(pile)
         if self.unlike(shot, box, (pile_card(pile, value), box[:2])) < SAME:
             return None
-        score, seen = self.best_pile_match(shot, pile)
-        name = regras.NAMES[pile]
+        score, seen = self.best_match(shot, box, {v: pile_card(pile, v)
+                                                  for v in [None] + list(range(1, 100))})
         return "pile %s shows %s (difference %.1f), expected %s" % (
-            name, ("its base picture" if seen is None else seen) if score < SAME else
-            "no known picture", score, "its base picture" if value is None else value)
+            regras.NAMES[pile], ("its base picture" if seen is None else seen) if score < SAME
+            else "no known picture", score, "its base picture" if value is None else value)
 
     def button_complaint(self, shot, name, at, shown=True):
         """Whether the button is drawn on the table at `at` (or, not shown, absent)."""
@@ -168,9 +159,6 @@ class Espera:
         if self.unlike(shot, box, *layers) < SAME:
             return None
         return "%s is %s at %s" % (name, "missing" if shown else "shown", at)
-
-    def undo_complaint(self, shot, shown):
-        return self.button_complaint(shot, "desfazer.png", UNDO_AT, shown)
 
     def table_complaint(self, table, undo=None):
         """Whether the window shows the hand and piles of a model table."""
@@ -181,7 +169,7 @@ class Espera:
         complaints = [self.slot_complaint(shot, s, table.slots[s]) for s in range(regras.SLOTS)]
         complaints += [self.pile_complaint(shot, p, table.top(p)) for p in regras.PILES]
         if undo is not None:
-            complaints.append(self.undo_complaint(shot, undo))
+            complaints.append(self.button_complaint(shot, "desfazer.png", UNDO_AT, undo))
         complaints = [c for c in complaints if c]
         return "; ".join(complaints) or None
 
@@ -195,6 +183,12 @@ class Espera:
 
     def wait_table(self, table, undo=None, what="the table", timeout=8.0):
         return self.wait_for(what, lambda shot: self.table_complaint(table, undo), timeout)
+
+    def wait_deal(self, deck, what="the opening deal", timeout=8.0):
+        """Until the window shows a new deal of the deck; returns its model."""
+        table = regras.Table(deck)
+        self.wait_table(table, undo=False, what=what, timeout=timeout)
+        return table
 
     def screen_complaint(self, shot, name):
         score = self.unlike(shot, FULL, (name, (0, 0)))
@@ -231,6 +225,6 @@ class Espera:
     def wait_page(self, page):
         return self.wait_for("page %d" % page, lambda shot: self.page_complaint(shot, page))
 
-    def count_region(self, shot=None):
-        return self.region(shot or self.last_shot, COUNT_BOX)
+    def count_region(self):
+        return self.region(self.last_shot, COUNT_BOX)
 

@@ -1,9 +1,5 @@
-"""Runs the real game in a window and plays it as a person would.
-
-The game is started under a frozen clock in a working folder of its own, driven
-with the real pointer (xdotool) and read back from screenshots of the screen
-(espera.py). Nothing here knows how the game is written: only what it shows and
-how it answers the mouse.
+"""The game's process, its window and the input sent to it: the real pointer
+(xdotool), the keyboard and the close button.
 """
 
 import os
@@ -14,24 +10,22 @@ import tempfile
 import time
 
 from jogador import vestigios
-from jogador.arranque import FROZEN, Failure, command, die_with_parent, frozen_environment
+from jogador.arranque import Failure, command, die_with_parent, frozen_environment
 from jogador.espera import Espera
 from jogador.figuras import Pictures
-from jogador.pontos import HEIGHT, MENU_INSTRUCTIONS, MENU_PLAY, QUIET, WIDTH, first_pixel, \
+from jogador.pontos import HEIGHT, MENU_PLAY, QUIET, WIDTH, first_pixel, \
     pile_centre, slot_centre
 from jogador.x11 import X11
 
 
-def xdotool(*args):
-    out = subprocess.run(["xdotool"] + [str(a) for a in args], check=True,
-                         stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=20)
-    return out.stdout.decode()
+def xdotool(*args, check=True):
+    return subprocess.run(["xdotool"] + [str(a) for a in args], check=check, timeout=20,
+                          stdout=subprocess.PIPE, stderr=subprocess.PIPE).stdout.decode()
 
 
 def trevalia_windows():
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Trevalia$"],
-                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=20)
-    return [int(w) for w in found.stdout.split()]
+    found = xdotool("search", "--onlyvisible", "--name", "^Trevalia$", check=False)
+    return [int(w) for w in found.split()]
 
 
 class Game(Espera):
@@ -46,23 +40,19 @@ class Game(Espera):
     # machine is slow).
     START_LIMIT = 20.0
 
-    def __init__(self, program, pictures_folder, pictures="copy", when=FROZEN, shots=None):
+    def __init__(self, program, pictures_folder, pictures="copy", shots=None):
         self.program = program
         self.pictures = Pictures(pictures_folder)
         self.folder = tempfile.mkdtemp(prefix="trevalia-e2e-", dir=vestigios.temporary_folder())
         self.shots = shots
-        self.last_shot = None
-        self.process = None
-        self.window = None
-        self.log = None
-        self.x11 = None
+        self.last_shot = self.process = self.window = self.log = self.x11 = None
         try:
-            self._start(pictures_folder, pictures, when)
+            self._start(pictures_folder, pictures)
         except BaseException:
             self.close()
             raise
 
-    def _start(self, pictures_folder, pictures, when):
+    def _start(self, pictures_folder, pictures):
         imagens = os.path.join(self.folder, "imagens")
         if pictures == "copy" or callable(pictures):
             shutil.copytree(pictures_folder, imagens)
@@ -76,7 +66,7 @@ class Game(Espera):
             raise Failure("a Trevalia window is already open on this display")
         self.log = open(os.path.join(self.folder, "saida.txt"), "wb")
         self.process = subprocess.Popen(
-            self.command(), env=frozen_environment(self.folder, when),
+            self.command(), env=frozen_environment(self.folder),
             cwd=self.folder, stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT,
             preexec_fn=die_with_parent)
         vestigios.started(self.process, self.program)
@@ -96,10 +86,6 @@ class Game(Espera):
         self.pictures.scale = (self.scale, self.size[1] / HEIGHT)
         if self.size[0] < WIDTH or self.size[1] != round(HEIGHT * self.scale):
             raise Failure("window is %dx%d, not 450x600 points at any scale" % self.size)
-
-    def pixel(self, x, y):
-        """The window pixel that the game reads as the point (x, y)."""
-        return first_pixel((x, y), self.scale)
 
     def command(self):
         """How the game is started; a subclass may run it under a tool."""
@@ -143,14 +129,11 @@ class Game(Espera):
     def running(self):
         return self.process.poll() is None
 
-    def wait_exit(self, timeout=10.0):
+    def expect_exit_ok(self, timeout=10.0):
         try:
-            return self.process.wait(timeout)
+            status = self.process.wait(timeout)
         except subprocess.TimeoutExpired:
             raise Failure("the game did not end within %.0f s" % timeout) from None
-
-    def expect_exit_ok(self, timeout=10.0):
-        status = self.wait_exit(timeout)
         if status != 0:
             raise Failure("the game ended with status %d:\n%s" % (status, self.output()))
 
@@ -188,20 +171,15 @@ class Game(Espera):
         return complaint
 
     def _close_normally(self):
-        if self.window is None:
-            return None
         # On the start screen the first request only leads to the menu.
-        for _ in range(2):
+        for _ in range(0 if self.window is None else 2):
             try:
                 self.x11.request_close(self.window)
                 status = self.process.wait(3.0)
             except (Failure, subprocess.TimeoutExpired):
                 continue
-            if status != 0:
-                return "the game ended with status %d on a close request:\n%s" % (
-                    status, self.output())
-            return None
-        return None
+            return None if status == 0 else (
+                "the game ended with status %d on a close request:\n%s" % (status, self.output()))
 
     def __enter__(self):
         return self
@@ -220,7 +198,7 @@ class Game(Espera):
 
     def move(self, x, y, settle=True):
         # "--": a point left of or above the window has a negative coordinate.
-        xdotool("mousemove", "--window", self.window, "--", *self.pixel(x, y))
+        xdotool("mousemove", "--window", self.window, "--", *first_pixel((x, y), self.scale))
         if settle:
             self.settle()
 
@@ -256,7 +234,7 @@ class Game(Espera):
         self.x11.request_close(self.window)
         self.settle()
 
-    # Playing by the model.
+    # Playing by the model, and the ways through the screens.
 
     def play(self, table, value, pile):
         """Drags a card of the model's hand onto a pile and plays it in the model too."""
@@ -265,19 +243,16 @@ class Game(Espera):
         self.drag(slot_centre(slot), pile_centre(pile))
         return slot
 
+    def to_menu(self, timeout=8.0):
+        """From the start screen to the menu."""
+        self.wait_screen("inicial.jpg", timeout)
+        self.click(*MENU_PLAY)
+        self.wait_screen("menu.jpg", timeout)
+
     def start_playing(self):
         """From the start screen, through the menu, to the table."""
-        self.wait_screen("inicial.jpg")
+        self.to_menu()
         self.click(*MENU_PLAY)
-        self.wait_screen("menu.jpg")
-        self.click(*MENU_PLAY)
-
-    def open_instructions(self):
-        """From the start screen, through the menu, to the pager's first page."""
-        self.wait_screen("inicial.jpg")
-        self.click(*MENU_PLAY)
-        self.wait_screen("menu.jpg")
-        self.turn_page(MENU_INSTRUCTIONS, 1)
 
     def turn_page(self, button, page):
         """A press on the pager (or the menu's instructions button) and the

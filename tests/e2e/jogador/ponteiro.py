@@ -7,6 +7,7 @@ mouse's rate, or for a press followed by a move with no pause between.
 """
 
 import math
+import os
 import subprocess
 
 from jogador.arranque import Failure
@@ -17,7 +18,7 @@ class Pointer:
     pixels of a window of that scale."""
 
     def __init__(self, program, origin, scale=1.0):
-        self.program = program
+        self.program = os.path.abspath(program)
         self.origin = origin
         self.scale = scale
 

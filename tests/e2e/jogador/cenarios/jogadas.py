@@ -5,14 +5,13 @@ menu in the middle of a game and the play-again button.
 
 from jogador import figuras, pontos, regras
 from jogador.cenarios import scenario
-from jogador.preparos import button_centre, check, first_play, new_table, play_first, playing
+from jogador.preparos import button_centre, check, first_play, play_first, playing
 
 
 @scenario
 def jogada_valida(ctx):
     """A card dragged onto a pile that takes it lies there and leaves its slot empty."""
-    game, table = playing(ctx)
-    with game:
+    with playing(ctx) as (game, table):
         count_before = game.count_region()
         value, pile = first_play(table)
         slot = game.play(table, value, pile)
@@ -29,8 +28,7 @@ def jogada_valida(ctx):
 @scenario
 def jogada_recusada(ctx):
     """A card that a pile refuses, or that lands on no pile, goes back to its slot."""
-    game, table = playing(ctx)
-    with game:
+    with playing(ctx) as (game, table):
         # A high card on an ascending pile, so that a lower one is refused there.
         value = max(table.slots)
         game.play(table, value, regras.C1)
@@ -77,8 +75,7 @@ def jogada_recusada(ctx):
 def arrasto_da_pilha(ctx):
     """A press on a pile where a card was just played picks nothing up, so the
     card that drag ends on is still the one a press there takes."""
-    game, table = playing(ctx)
-    with game:
+    with playing(ctx) as (game, table):
         value = table.slots[0]
         game.play(table, value, regras.D1)
         game.wait_table(table, undo=True, what="%d on d1" % value)
@@ -91,8 +88,7 @@ def arrasto_da_pilha(ctx):
 @scenario
 def desfazer(ctx):
     """Undo takes the last card back: the pile shows what it showed before."""
-    game, table = playing(ctx)
-    with game:
+    with playing(ctx) as (game, table):
         count_start = game.count_region()
         undo = button_centre(game, "desfazer.png", pontos.UNDO_AT)
 
@@ -128,8 +124,7 @@ def desfazer(ctx):
 @scenario
 def reposicao(ctx):
     """Two plays from a full hand deal two new cards and take the undo away."""
-    game, table = playing(ctx)
-    with game:
+    with playing(ctx) as (game, table):
         deck_next = ctx.deck[8:10]
         a, b = table.slots[3], table.slots[5]
         game.play(table, a, regras.C1 if a < b else regras.D1)
@@ -146,8 +141,7 @@ def reposicao(ctx):
 @scenario
 def menu_durante_o_jogo(ctx):
     """Escape, or the menu button, shows the menu; play there goes on with the same deal."""
-    game, table = playing(ctx, first_card=True)
-    with game:
+    with playing(ctx, first_card=True) as (game, table):
         game.key("Escape")
         game.wait_screen("menu.jpg")
         game.click(*pontos.MENU_PLAY)
@@ -166,8 +160,7 @@ def menu_durante_o_jogo(ctx):
 @scenario
 def jogar_novamente(ctx):
     """The play-again button deals anew: bare piles, the opening hand, the full count."""
-    game, table = playing(ctx)
-    with game:
+    with playing(ctx) as (game, table):
         count_start = game.count_region()
         opening = list(table.slots)
         for value, pile in regras.find_win(ctx.deck)[:3]:
@@ -175,9 +168,8 @@ def jogar_novamente(ctx):
         game.wait_table(table, undo=True, what="three cards played")
         game.click(*button_centre(game, "botao_dnv.png", pontos.AGAIN_BUTTON_AT))
         # The clock is frozen, so the new deal is the same as the first.
-        table = new_table(ctx)
+        table = game.wait_deal(ctx.deck, "a new deal")
         check(table.slots == opening, "the model dealt another hand")
-        game.wait_table(table, undo=False, what="a new deal")
         check(figuras.difference(game.count_region(), count_start) < figuras.SAME,
               "the count is not back to its starting value")
         play_first(game, table, "the first play of the new deal")

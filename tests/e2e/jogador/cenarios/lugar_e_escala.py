@@ -8,12 +8,12 @@ import os
 import subprocess
 import time
 
-from jogador import area_de_trabalho, figuras, pontos, x11
-from jogador.area_de_trabalho import desktop_scale
+from jogador import figuras, pontos, x11
+from jogador.area_de_trabalho import desktop_scale, openbox
 from jogador.cenarios import scenario
 from jogador.danos import damaging
 from jogador.jogo import Game, xdotool
-from jogador.preparos import check, expect_kept, new_table, play_first
+from jogador.preparos import check, expect_kept, play_first
 
 
 def expect_on_screen(game, area=None):
@@ -52,26 +52,25 @@ def janela_na_tela_com_openbox(ctx):
     """The same under a real window manager, which honours where the game asks
     for its window to go, and frames it with a title bar: the window keeps its
     size, and the frame's close button asks it to close."""
-    with area_de_trabalho.Openbox():
-        with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
-            expect_on_screen(game)
-            left, top, right, bottom = x11.outer_rectangle(game.window)
-            title = game.y - top
-            check(title > max(game.x - left, bottom - game.y - game.size[1]),
-                  "no title bar over the window: its frame spans (%d, %d)-(%d, %d)"
-                  % (left, top, right, bottom))
-            xdotool("windowsize", game.window, 600, 700)
-            # openbox's close button, at the right end of its title bar. On
-            # the start screen a close request leads to the menu, which the
-            # resize request came before.
-            for _ in range(2):
-                xdotool("mousemove", right - 12, top + title // 2, "click", 1)
-                game.settle()
-                if game.running():
-                    game.wait_screen("menu.jpg")
-                    check(game.size == (pontos.WIDTH, pontos.HEIGHT),
-                          "the window was resized to %dx%d" % game.size)
-            game.expect_exit_ok()
+    with openbox(), Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+        expect_on_screen(game)
+        left, top, right, bottom = x11.outer_rectangle(game.window)
+        title = game.y - top
+        check(title > max(game.x - left, bottom - game.y - game.size[1]),
+              "no title bar over the window: its frame spans (%d, %d)-(%d, %d)"
+              % (left, top, right, bottom))
+        xdotool("windowsize", game.window, 600, 700)
+        # openbox's close button, at the right end of its title bar. On the
+        # start screen a close request leads to the menu, which the resize
+        # request came before.
+        for _ in range(2):
+            xdotool("mousemove", right - 12, top + title // 2, "click", 1)
+            game.settle()
+            if game.running():
+                game.wait_screen("menu.jpg")
+                check(game.size == (pontos.WIDTH, pontos.HEIGHT),
+                      "the window was resized to %dx%d" % game.size)
+        game.expect_exit_ok()
 
 
 def scaled_walk(ctx, dpi, size, edges=False, damaged=(), damage="cortado"):
@@ -82,8 +81,7 @@ def scaled_walk(ctx, dpi, size, edges=False, damaged=(), damage="cortado"):
     magnified instead."""
     desktop_scale(dpi)
     twins = ["@2x".join(os.path.splitext(name)) for name in damaged]
-    with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas,
-                     pictures=damaging(damage, twins)) as game:
+    with Game(ctx.jogo, ctx.imagens, damaging(damage, twins), ctx.capturas) as game:
         game.pictures.damaged.update(damaged)
         check(game.size == size, "the window is %dx%d, not %dx%d" % (game.size + size))
         if edges:
@@ -103,9 +101,7 @@ def scaled_walk(ctx, dpi, size, edges=False, damaged=(), damage="cortado"):
             game.click(339.5, 259.5)
         else:
             game.start_playing()
-        table = new_table(ctx)
-        game.wait_table(table, undo=False, what="the opening deal")
-        play_first(game, table)
+        play_first(game, game.wait_deal(ctx.deck))
 
 
 @scenario
@@ -157,7 +153,7 @@ def dois_monitores(ctx):
 
 @scenario
 def dois_monitores_com_openbox(ctx):
-    with area_de_trabalho.Openbox():
+    with openbox():
         on_the_pointers_monitor(ctx)
 
 
@@ -182,9 +178,7 @@ def escala_do_windows(ctx):
     try:
         with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
             check(game.size == (900, 1200), "the window is %dx%d, not 900x1200" % game.size)
-            game.wait_screen("inicial.jpg")
-            game.click(*pontos.MENU_PLAY)
-            game.wait_screen("menu.jpg")
+            game.to_menu()
             # Its pixel, unmapped, would fall outside every button.
             game.click(*pontos.MENU_INSTRUCTIONS)
             game.wait_page(1)
