@@ -19,7 +19,7 @@ def helper(args, **options):
     """A helper program, noted for the leftovers check, ending with the driver."""
     process = subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL, preexec_fn=die_with_parent, **options)
-    vestigios.started(process, args[0])
+    vestigios.started(process.pid, args[0])
     return process
 
 

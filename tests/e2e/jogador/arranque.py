@@ -31,18 +31,14 @@ def libfaketime():
 
 
 def frozen_environment(folder):
-    """The environment that freezes time() at FROZEN inside the program itself.
-
-    libfaketime is preloaded straight into the program rather than through the
-    faketime wrapper, so the process started is the program itself; it leaves
-    files in /dev/shm after anything but a normal exit (vestigios.ended). The
-    monotonic clock stays real, so timeouts and frame timing are not frozen.
-    TREVALIA_E2E_PRELOAD names libraries to preload after it (a sanitizer
-    runtime, a display simulation): with AddressSanitizer's runtime before it,
-    Debian 13's libfaketime hangs the program as it starts (each wraps the
-    clock and calls the other before it is ready). Sanitizer reports go to
-    files in `folder`, the program's working folder.
-    """
+    """The environment that freezes time() at FROZEN in the program itself:
+    libfaketime preloaded, not through the faketime wrapper, so that the
+    process started is the program. The monotonic clock stays real, for
+    timeouts and frame timing. TREVALIA_E2E_PRELOAD names libraries to preload
+    after it (a sanitizer runtime, a display): with AddressSanitizer's runtime
+    before it, Debian 13's libfaketime hangs the program as it starts (each
+    wraps the clock and calls the other before it is ready). Sanitizer reports
+    go to files in `folder`, the program's working folder."""
     env = dict(os.environ)
     extra = [p for p in env.get("TREVALIA_E2E_PRELOAD", "").split(":") if p]
     env.update(LD_PRELOAD=":".join([libfaketime()] + extra), FAKETIME=FROZEN,
@@ -93,7 +89,7 @@ def _deal_once(helper):
     try:
         with subprocess.Popen(command(helper), env=frozen_environment(folder), cwd=folder,
                               stdout=subprocess.PIPE, preexec_fn=die_with_parent) as process:
-            vestigios.started(process, helper)
+            vestigios.started(process.pid, helper)
             try:
                 out = process.communicate(timeout=60)[0]
             finally:

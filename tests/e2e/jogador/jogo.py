@@ -13,7 +13,7 @@ from jogador import vestigios
 from jogador.arranque import Failure, command, die_with_parent, frozen_environment
 from jogador.espera import Espera
 from jogador.figuras import Pictures
-from jogador.pontos import HEIGHT, MENU_PLAY, QUIET, WIDTH, first_pixel, \
+from jogador.pontos import HEIGHT, MENU_INSTRUCTIONS, MENU_PLAY, QUIET, WIDTH, first_pixel, \
     pile_centre, slot_centre
 from jogador.x11 import X11
 
@@ -35,16 +35,14 @@ class Game(Espera):
     absent ("missing"), or a copy that a given function then changes.
     """
 
-    # Seconds for the window to appear, and at most for the game to handle
-    # one pointer step (espera.py; generous: a sanitized game on a busy
+    # Seconds for the window to appear (generous: a sanitized game on a busy
     # machine is slow).
     START_LIMIT = 20.0
 
     def __init__(self, program, pictures_folder, pictures="copy", shots=None):
-        self.program = program
+        self.program, self.shots = program, shots
         self.pictures = Pictures(pictures_folder)
         self.folder = tempfile.mkdtemp(prefix="trevalia-e2e-", dir=vestigios.temporary_folder())
-        self.shots = shots
         self.last_shot = self.process = self.window = self.log = self.x11 = None
         try:
             self._start(pictures_folder, pictures)
@@ -69,7 +67,7 @@ class Game(Espera):
             self.command(), env=frozen_environment(self.folder),
             cwd=self.folder, stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT,
             preexec_fn=die_with_parent)
-        vestigios.started(self.process, self.program)
+        vestigios.started(self.process.pid, self.program)
         self.game_pid = self.process.pid
         self.under_wine = bool(os.environ.get("TREVALIA_E2E_LAUNCHER"))
         self.x11 = X11()
@@ -92,11 +90,10 @@ class Game(Espera):
         return command(self.program)
 
     def _find_window(self):
-        """Until the game's window has found its place. The game shows its
-        window, hides it while it moves it to the centre of the screen and
-        shows it again: a step sent before then lands where the window no
-        longer is, or nowhere. Placed is viewable, with the game waiting for
-        the player, at the same place on two looks a moment apart."""
+        """Until the game's window has found its place: the game shows it, hides
+        it while it moves it to the centre and shows it again, and a step sent
+        before then lands where it no longer is, or nowhere. Placed is viewable,
+        with the game waiting for the player, at the same place on two looks."""
         deadline = time.monotonic() + self.START_LIMIT
         seen = None
         while True:
@@ -144,13 +141,10 @@ class Game(Espera):
                           % (self.process.returncode, self.output()))
 
     def close(self):
-        """Ends whatever is left of this run and removes its folder.
-
-        A game still running is asked to close as its window's close button
-        would, so that it ends normally (and a sanitized game checks for leaks);
-        one that does not is killed. Returns a complaint: a sanitizer report,
-        or a game that failed on its way out.
-        """
+        """Ends what is left of this run and removes its folder. A game still
+        running is asked to close as by its close button, so that it ends
+        normally (and a sanitized game checks for leaks), else killed. Returns
+        a complaint: a sanitizer report, or a game that failed on its way out."""
         complaint = None
         if self.process is not None:
             if self.running():
@@ -230,9 +224,12 @@ class Game(Espera):
         xdotool("key", name)
         self.settle()
 
-    def request_close(self):
+    def request_close(self, ends=False):
+        """The close button's request; with `ends`, the game must end on it with status 0."""
         self.x11.request_close(self.window)
         self.settle()
+        if ends:
+            self.expect_exit_ok()
 
     # Playing by the model, and the ways through the screens.
 
@@ -253,6 +250,11 @@ class Game(Espera):
         """From the start screen, through the menu, to the table."""
         self.to_menu()
         self.click(*MENU_PLAY)
+
+    def open_instructions(self):
+        """From the start screen, through the menu, to the pager's first page."""
+        self.to_menu()
+        self.turn_page(MENU_INSTRUCTIONS, 1)
 
     def turn_page(self, button, page):
         """A press on the pager (or the menu's instructions button) and the

@@ -31,7 +31,7 @@ def playing(ctx, first_card=False):
 
 
 def button_centre(game, name, at):
-    return pontos.centre(game.pictures.button_box(name, at))
+    return pontos.centre(game.pictures.box_of(name, at))
 
 
 def first_play(table):
@@ -51,11 +51,16 @@ def play_line(game, table, line):
         game.play(table, value, pile)
 
 
+def play_seen(game, table, value, pile, undo=None, what=None):
+    """A card played, and the table that shows it; returns the slot it left."""
+    slot = game.play(table, value, pile)
+    game.wait_table(table, undo, what or "%d on %s" % (value, regras.NAMES[pile]))
+    return slot
+
+
 def play_first(game, table, what=None):
     """The deal's first card played (first_play), and the table that shows it."""
-    value, pile = first_play(table)
-    game.play(table, value, pile)
-    game.wait_table(table, undo=True, what=what or "%d on %s" % (value, regras.NAMES[pile]))
+    play_seen(game, table, *first_play(table), undo=True, what=what)
 
 
 def lose(game, table, line):

@@ -1,9 +1,6 @@
-"""Reading the frames that the preloaded 60 Hz display logged.
-
-Each frame line holds when the program asked for the swap, the refresh it
-was shown at (both ns of CLOCK_MONOTONIC) and, when a row was asked for, that
-row of the frame: a card dragged along it shows there, so the log tells which
-pointer move each frame shows, and when.
+"""The frames that the preloaded 60 Hz display logged: when the program asked
+for each swap, the refresh it was shown at (ns of CLOCK_MONOTONIC) and a row of
+the frame, where a card dragged along it tells which pointer move it shows.
 """
 
 import collections
@@ -46,16 +43,11 @@ def read_frames(path):
     """The frames logged so far (none while the log does not exist yet)."""
     if not os.path.exists(path):
         return []
-    frames = []
     with open(path) as f:
-        for line in f:
-            parts = line.split()
-            # A line still being written has no end of line yet.
-            if len(parts) < 2 or not line.endswith("\n"):
-                continue
-            frames.append(Frame(int(parts[0]), int(parts[1]),
-                                bytes.fromhex(parts[2]) if len(parts) > 2 else b""))
-    return frames
+        # A line still being written has no end of line yet.
+        lines = [line.split() for line in f if line.endswith("\n")]
+    return [Frame(int(parts[0]), int(parts[1]), bytes.fromhex(parts[2]) if len(parts) > 2
+                  else b"") for parts in lines if len(parts) >= 2]
 
 
 def read_moves(path, origin, scale=1.0):
@@ -92,13 +84,10 @@ def card_x(row, background):
 
 
 def shown_moves(frames, moves, background, window=None):
-    """For each frame, the index of the last move it shows (-1: none yet).
-
-    A frame can only show moves sent before it was asked for, and the moves
-    are shown in the order they were sent. A stream that passes a place twice
-    must leave more than `window` moves between the two passes, so that one
-    frame's card matches one move.
-    """
+    """For each frame, the index of the last move it shows (-1: none yet): a
+    frame shows only moves sent before it was asked for, in their order. A
+    stream that passes a place twice must leave more than `window` moves
+    between, so that one frame's card matches one move."""
     shown = []
     last = -1
     for frame in frames:

@@ -4,8 +4,7 @@
         --imagens build/imagens --monte build/tests/e2e/e2e_imprime_monte \
         --saida docs/screenshot.png
 
-Needs a display (xvfb-run with a 1280x1024x24 screen). The clock is frozen, so
-the same build gives the same picture.
+The clock is frozen, so the same build gives the same picture.
 """
 
 import argparse
@@ -49,8 +48,7 @@ def main():
         shot = game.wait_table(table, undo=True, what="the table to show")
         os.makedirs(os.path.dirname(os.path.abspath(args.saida)), exist_ok=True)
         shot.save(args.saida)
-        game.request_close()
-        game.expect_exit_ok()
+        game.request_close(ends=True)
     print("saved %s" % args.saida)
     return 0
 

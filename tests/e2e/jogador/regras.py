@@ -12,22 +12,10 @@ ASCENDING = (C1, C2)
 SLOTS = 8
 
 
-def accepts(pile, top, value):
-    """Whether a pile whose top card is `top` (None when empty) takes `value`."""
-    if top is None:
-        return True
-    if pile in ASCENDING:
-        return value > top or value == top - 10
-    return value < top or value == top + 10
-
-
 class Table:
-    """Hand slots, deck and pile tops, changed by plays exactly as the game does.
-
-    The hand is refilled at the release that leaves it at six cards while the
-    deck still holds cards, two cards into the lowest free slots in drawing
-    order, before the end of the game is judged.
-    """
+    """Hand slots, deck and piles, changed by plays as the game changes them:
+    the release that leaves six cards in the hand while the deck holds more
+    deals two into the lowest free slots, before the end is judged."""
 
     def __init__(self, deck):
         assert sorted(deck) == list(range(1, 100)), "a deal holds 1..99 once each"
@@ -57,10 +45,6 @@ class Table:
     def hand_count(self):
         return sum(1 for v in self.slots if v)
 
-    def count(self):
-        """What the game shows as the count: deck plus hand."""
-        return self.left_in_deck() + self.hand_count()
-
     def top(self, pile):
         return self.piles[pile][-1] if self.piles[pile] else None
 
@@ -68,7 +52,12 @@ class Table:
         return self.slots.index(value)
 
     def can_play(self, value, pile):
-        return accepts(pile, self.top(pile), value)
+        top = self.top(pile)
+        if top is None:
+            return True
+        if pile in ASCENDING:
+            return value > top or value == top - 10
+        return value < top or value == top + 10
 
     def moves(self):
         return [(v, p) for v in self.slots if v for p in PILES if self.can_play(v, p)]
@@ -96,7 +85,7 @@ class Table:
         return slot
 
     def won(self):
-        return self.count() == 0
+        return self.left_in_deck() + self.hand_count() == 0
 
     def lost(self):
         return not self.won() and not self.moves()
@@ -110,20 +99,15 @@ class Table:
 
 def _gap(table, value, pile):
     """How much of the pile's room a play uses up; a play ten back gains room."""
-    top = table.top(pile)
-    if pile in ASCENDING:
-        base = 0 if top is None else top
-        return -10 if value == base - 10 else value - base
-    base = 100 if top is None else top
-    return -10 if value == base + 10 else base - value
+    up = 1 if pile in ASCENDING else -1
+    base = table.top(pile) or (0 if up > 0 else 100)
+    return -10 if value == base - 10 * up else (value - base) * up
 
 
 def find_win(deck, budget=300000):
-    """A list of (value, pile) plays that empties deck and hand, or None.
-
-    Depth first over the game's own moves, the plays that waste the least room
-    first, never visiting a position twice.
-    """
+    """A list of (value, pile) plays that empties deck and hand, or None:
+    depth first, the plays that waste the least room first, never visiting a
+    position twice."""
     seen = set()
     line = []
     nodes = [0]
@@ -150,12 +134,9 @@ def find_win(deck, budget=300000):
 
 
 def _short_line(deck, goal, max_plays):
-    """The shortest line of plays (up to max_plays) whose last play meets goal.
-
-    goal(before, value, pile, after) judges one play, from the table before it
-    to the table after it. Depth first, never visiting a position twice at one
-    depth limit; the limit grows until a line is found.
-    """
+    """The shortest line of plays (up to max_plays) whose last play meets
+    goal(before, value, pile, after): depth first, never visiting a position
+    twice at one depth limit, the limit growing until a line is found."""
     for limit in range(1, max_plays + 1):
         seen = set()
 
@@ -187,10 +168,8 @@ def find_loss(deck, max_plays=8):
 
 def find_stuck_before_refill(deck, max_plays=8):
     """A line whose last play leaves six cards that fit nowhere, while the two
-    cards dealt at that same release give the hand a move again.
-
-    A game that judged the hand before dealing would call that position lost.
-    """
+    cards dealt at that same release give the hand a move again: a game that
+    judged the hand before dealing would call it lost."""
     def goal(before, value, pile, after):
         unfilled = before.after(value, pile, refill=False)
         return unfilled.refills() and not unfilled.moves() and bool(after.moves())

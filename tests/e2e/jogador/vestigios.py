@@ -18,6 +18,7 @@ import glob
 import os
 import shutil
 import sys
+from pathlib import Path
 
 SHM = "/dev/shm"
 SANITIZER_LOG = "relatorio_sanitizer"
@@ -27,11 +28,8 @@ KEPT = "mantido"
 
 def sanitizer_reports(folder):
     """What the sanitizers reported about a program run in `folder`, if anything."""
-    reports = []
-    for path in sorted(glob.glob(os.path.join(folder, SANITIZER_LOG + ".*"))):
-        with open(path, errors="replace") as f:
-            reports.append(f.read())
-    return "\n".join(reports)
+    return "\n".join(Path(path).read_text(errors="replace")
+                     for path in sorted(glob.glob(os.path.join(folder, SANITIZER_LOG + ".*"))))
 
 
 def temporary_folder():
@@ -44,16 +42,12 @@ def clock_files(pid):
     return [os.path.join(SHM, name % pid) for name in ("faketime_shm_%d", "sem.faketime_sem_%d")]
 
 
-def started(process, program):
+def started(pid, program):
     """Notes a started program in the run's list, when there is one."""
-    note(process.pid, os.path.basename(program))
-
-
-def note(pid, program):
     path = os.environ.get("TREVALIA_E2E_INICIADOS")
     if path:
         with open(path, "a") as f:
-            f.write("%d %s\n" % (pid, program))
+            f.write("%d %s\n" % (pid, os.path.basename(program)))
 
 
 def ended(process):
@@ -68,7 +62,7 @@ def ended(process):
         noted = {pid for pid, _, _ in entries(os.environ.get("TREVALIA_E2E_INICIADOS", ""))}
         for pid, name in wine_servers():
             if pid not in noted:
-                note(pid, name)
+                started(pid, name)
 
 
 def wine_servers():
@@ -107,8 +101,7 @@ def entries(started_list):
     if not os.path.exists(started_list):
         return []
     with open(started_list) as f:
-        lines = [line.split() for line in f if line.strip()]
-    return [(int(line[0]), line[1], line[2:] == [KEPT]) for line in lines]
+        return [(int(e[0]), e[1], e[2:] == [KEPT]) for e in map(str.split, f) if e]
 
 
 def leftovers(started_list, temporary):

@@ -95,15 +95,12 @@ class X11:
         close button. Without a window manager nothing else delivers one: a
         WM_PROTOCOLS client message carrying WM_DELETE_WINDOW, straight to the
         window."""
-        event = Event()
-        event.xclient.type = 33  # ClientMessage
-        event.xclient.send_event = 1
-        event.xclient.display = self.display
-        event.xclient.window = window
-        event.xclient.message_type = self.x.XInternAtom(self.display, b"WM_PROTOCOLS", 0)
-        event.xclient.format = 32
-        event.xclient.data[0] = self.x.XInternAtom(self.display, b"WM_DELETE_WINDOW", 0)
-        event.xclient.data[1] = 0  # CurrentTime
+        protocols, delete = (self.x.XInternAtom(self.display, name, 0)
+                             for name in (b"WM_PROTOCOLS", b"WM_DELETE_WINDOW"))
+        # 33: ClientMessage; the data's second field, 0, is CurrentTime.
+        event = Event(xclient=ClientMessage(
+            type=33, send_event=1, display=self.display, window=window, format=32,
+            message_type=protocols, data=(L * 5)(delete, 0)))
         if not self.x.XSendEvent(self.display, window, 0, 0, ctypes.byref(event)):
             raise Failure("XSendEvent refused the close request")
         self.x.XFlush(self.display)

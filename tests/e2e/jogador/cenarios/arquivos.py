@@ -60,8 +60,7 @@ def play_blind(ctx, damage, names):
             game.click(*button)
         game.click(*pontos.PAGER_MENU)
         game.wait_screen("menu.jpg")
-        game.request_close()
-        game.expect_exit_ok()
+        game.request_close(ends=True)
 
 
 def damaged(damage):
@@ -120,8 +119,7 @@ def without_pictures(ctx, pictures):
         game.click(*pontos.MENU_PLAY)
         game.click(*pontos.MENU_LEAVE)
         game.expect_running()
-        game.request_close()
-        game.expect_exit_ok()
+        game.request_close(ends=True)
 
 
 @scenario

@@ -1,6 +1,5 @@
-"""The end of a game: lost when no card of the hand fits (and not before the
-two new cards are dealt), won when deck and hand are empty, and a close
-request that ends a game in play.
+"""The end of a game: lost when no card of the hand fits (not before the two
+new cards are dealt), won when deck and hand are empty, or closed in play.
 """
 
 from jogador import pontos, regras
@@ -59,13 +58,11 @@ def ganhou(ctx):
                 game.wait_table(table, what="the table after %d plays" % number)
         check(table.won(), "the model has not won")
         game.wait_screen("ganhou2.jpg")
-        game.request_close()
-        game.expect_exit_ok()
+        game.request_close(ends=True)
 
 
 @scenario
 def fechar_jogando(ctx):
     """A close request during play ends the game."""
     with playing(ctx, first_card=True) as (game, table):
-        game.request_close()
-        game.expect_exit_ok()
+        game.request_close(ends=True)

@@ -30,8 +30,7 @@ def arrasto_a_125hz(ctx):
         game.settle()
         hovered = len(quadros.read_frames(frames_log)) - before
         check(hovered == 0, "2 s of moves without a button drew %d frames" % hovered)
-        slot = 0
-        start = pontos.slot_centre(slot)
+        start = pontos.slot_centre(0)
         moves_log = os.path.join(os.path.dirname(frames_log), "movimentos.txt")
         before = len(quadros.read_frames(frames_log))
         # 250 moves, one pixel to the right each, rising onto the read row.
@@ -51,7 +50,7 @@ def arrasto_a_125hz(ctx):
         check(lag <= 50e6, reached)
         print(reached)
         # What the frames said, on the screen too.
-        game.wait_card_at(table.slots[slot], DRAG_END, "the dragged card at %r" % (DRAG_END,))
+        game.wait_card_at(table.slots[0], DRAG_END, "the dragged card at %r" % (DRAG_END,))
         pointer.run(pointer.release())
         game.wait_table(table, undo=False, what="the card back home after the drag")
 

@@ -1,6 +1,6 @@
-"""The screens: the start screen, the menu and the instructions pager, each
-showing its picture and answering the mouse and the close button; and every
-screen asleep while it waits, painting itself again when uncovered.
+"""The start screen, the menu and the pager, each showing its picture and
+answering the mouse and the close button, asleep while it waits and painting
+itself again when uncovered.
 """
 
 import time
@@ -43,8 +43,7 @@ def inicio_menu_jogo(ctx):
 def instrucoes(ctx):
     """The pager turns pages 1 to 9 and back, then leads to play and to the menu."""
     with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
-        game.to_menu()
-        game.turn_page(pontos.MENU_INSTRUCTIONS, 1)
+        game.open_instructions()
         game.turn_page(pontos.PAGER_PREVIOUS, 1)
         for page in range(2, 10):
             game.turn_page(pontos.PAGER_NEXT, page)
@@ -82,19 +81,16 @@ def fechar_na_tela_inicial(ctx):
         game.request_close()
         game.wait_screen("menu.jpg")
         game.expect_running()
-        game.request_close()
-        game.expect_exit_ok()
+        game.request_close(ends=True)
 
 
 @scenario
 def fechar_nas_instrucoes(ctx):
     """A close request in the pager ends the game."""
     with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
-        game.to_menu()
-        game.turn_page(pontos.MENU_INSTRUCTIONS, 1)
+        game.open_instructions()
         game.turn_page(pontos.PAGER_NEXT, 2)
-        game.request_close()
-        game.expect_exit_ok()
+        game.request_close(ends=True)
 
 
 def expect_asleep(game, where, seconds=3.0):
