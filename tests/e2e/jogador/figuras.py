@@ -118,3 +118,10 @@ def pile_card(pile, value):
         return "fundo0.jpg" if pile in regras.ASCENDING else "fundo100.jpg"
     return "cartaroxa%d.jpg" % value
 
+
+# Every file the game reads from imagens/, the pictures' twins included.
+FILES = ({hand_card(n) for n in range(1, 100)} | {"cartaroxa%d.jpg" % n for n in range(1, 100)}
+         | {"tutorial%d.jpg" % n for n in range(1, 10)}
+         | {"fundo0.jpg", "fundo100.jpg", "fundo2.jpg", "inicial.jpg", "menu.jpg", "instrucoes.jpg",
+            "ganhou2.jpg", "perdeu2.jpg", "desfazer.png", "botao_menu.png", "botao_dnv.png"})
+FILES |= {"@2x".join(os.path.splitext(name)) for name in FILES} | {"star.ttf"}
