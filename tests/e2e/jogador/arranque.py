@@ -72,10 +72,9 @@ def die_with_parent():
 
 def deal(helper):
     """The deck's order the game deals at the frozen second, from its own deck.
-
-    Under Wine the helper has at times ended at once with status 1, having
-    printed nothing (once in a few hundred starts on a busy machine): it is
-    asked once more before that counts."""
+    Under Wine the helper has at times ended at once with status 1, printing
+    nothing (once in a few hundred starts on a busy machine): it is asked once
+    more before that counts."""
     if os.environ.get("TREVALIA_E2E_LAUNCHER"):
         try:
             return _deal_once(helper)

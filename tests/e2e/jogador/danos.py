@@ -1,6 +1,5 @@
-"""Ways to damage a file the game reads, as a damaged install would: missing,
-empty, cut short, random bytes, a folder in its place, another format, a
-single pixel. Scenarios damage the game's own copy of its pictures with them.
+"""Ways to damage a file the game reads, as a damaged install would, for the
+scenarios to spoil the game's own copy of its pictures with.
 """
 
 import io

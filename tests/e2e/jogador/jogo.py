@@ -29,11 +29,9 @@ def trevalia_windows():
 
 
 class Game(Espera):
-    """One run of the real game, in a working folder of its own.
-
-    Its imagens/ folder is a copy of the pictures ("copy"), empty ("empty"),
-    absent ("missing"), or a copy that a given function then changes.
-    """
+    """One run of the real game, in a working folder of its own whose imagens/
+    is a copy of the pictures ("copy"), empty ("empty"), absent ("missing"), or
+    a copy that a given function then changes."""
 
     # Seconds for the window to appear (generous: a sanitized game on a busy
     # machine is slow).

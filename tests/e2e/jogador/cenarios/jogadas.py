@@ -106,7 +106,8 @@ def desfazer(ctx):
         game.play(table, second, regras.D2)
         game.wait_table(table, undo=False, what="the hand refilled")
         third = next(v for v in table.slots if v and table.can_play(v, regras.C1))
-        slot = play_seen(game, table, third, regras.C1, True, "%d on %d on c1" % (third, first))
+        slot = play_seen(game, table, third, regras.C1, undo=True,
+                         what="%d on %d on c1" % (third, first))
         game.click(*undo)
         table.take_back(regras.C1)
         check(table.slots[slot] == third, "the model put the card elsewhere")
@@ -119,7 +120,8 @@ def reposicao(ctx):
     with playing(ctx) as (game, table):
         deck_next = ctx.deck[8:10]
         a, b = table.slots[3], table.slots[5]
-        play_seen(game, table, a, regras.C1 if a < b else regras.D1, True, "the first card played")
+        play_seen(game, table, a, regras.C1 if a < b else regras.D1, undo=True,
+                  what="the first card played")
         game.play(table, b, regras.D1 if a < b else regras.C1)
         check(table.slots[3] == deck_next[0] and table.slots[5] == deck_next[1],
               "the model dealt elsewhere")
@@ -144,7 +146,8 @@ def menu_durante_o_jogo(ctx):
         game.wait_table(table, undo=True, what="the same game after the menu button and play")
         # And the game goes on from there.
         other = next(v for v in table.slots if v and table.can_play(v, regras.D1))
-        play_seen(game, table, other, regras.D1, False, "the next play after the menu")
+        play_seen(game, table, other, regras.D1, undo=False,
+                  what="the next play after the menu")
 
 
 @scenario

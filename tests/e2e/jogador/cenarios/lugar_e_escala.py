@@ -74,9 +74,8 @@ def janela_na_tela_com_openbox(ctx):
 def scaled_walk(ctx, dpi, size, edges=False, damaged=(), damage="cortado"):
     """A desktop at that scale: a window of that many pixels, and the start
     screen, the menu (its play button's edges at the pixel if asked), the table
-    and a card played, all at the same points as at 100%. The twins of the
-    pictures `damaged` are spoilt in the game's copy: it shows those pictures
-    magnified instead."""
+    and a card played, all at the same points as at 100%; the pictures
+    `damaged` shown magnified, their twins spoilt in the game's copy."""
     desktop_scale(dpi)
     twins = ["@2x".join(os.path.splitext(name)) for name in damaged]
     with Game(ctx.jogo, ctx.imagens, damaging(damage, twins), ctx.capturas) as game:
