@@ -21,11 +21,9 @@ other work on the machine moves it less.
 """
 
 import argparse
-import os
 import math
-import shutil
+import os
 import sys
-import tempfile
 import time
 
 from jogador import area_de_trabalho, pontos, quadros
@@ -103,19 +101,14 @@ def percentile(values, share):
 
 
 def measure(args, program, kind, hz):
-    folder = tempfile.mkdtemp(prefix="trevalia-bench-")
-    frames_log = os.path.join(folder, "quadros.txt")
-    moves_log = os.path.join(folder, "movimentos.txt")
     scale = LacoSimples.scale
-    os.environ.update(TREVALIA_E2E_PRELOAD=os.path.abspath(args.tela),
-                      TREVALIA_QUADROS=frames_log,
-                      TREVALIA_QUADROS_LINHA=str(math.ceil(ROW * scale - 1e-9)))
-    try:
+    with quadros.display_60hz(args.tela, math.ceil(ROW * scale - 1e-9)) as frames_log:
+        moves_log = os.path.join(os.path.dirname(frames_log), "movimentos.txt")
         with kind(program, args.imagens) as game:
             if game.scale != scale:
                 raise Failure("the window's scale is %.2f, not %.2f" % (game.scale, scale))
             background = quadros.background_row(game.pictures.get("fundo2.jpg"), ROW)
-            pointer = Pointer(os.path.abspath(args.ponteiro), (game.x, game.y), scale)
+            pointer = Pointer(args.ponteiro, (game.x, game.y), scale)
             if kind is Game:
                 game.start_playing()
             # Pauses between the steps, and a second move, so that a game that
@@ -137,12 +130,10 @@ def measure(args, program, kind, hz):
             memory = resident_kib(game.game_pid)
             pointer.run(pointer.release())
         moves = quadros.read_moves(moves_log, (game.x, game.y), scale)
-        lags = quadros.lags(frames[start:], moves, background, window=LAST_X - FIRST_X + 1)
-        return {"p50": percentile(lags, 0.50), "p99": percentile(lags, 0.99),
-                "stop": float("inf") if lags[-1] is None else lags[-1], "cpu": cpu,
-                "frames": len(frames) - start, "rss": memory}
-    finally:
-        shutil.rmtree(folder, ignore_errors=True)
+    lags = quadros.lags(frames[start:], moves, background, window=LAST_X - FIRST_X + 1)
+    return {"p50": percentile(lags, 0.50), "p99": percentile(lags, 0.99),
+            "stop": float("inf") if lags[-1] is None else lags[-1], "cpu": cpu,
+            "frames": len(frames) - start, "rss": memory}
 
 
 def median(values):

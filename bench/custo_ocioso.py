@@ -16,15 +16,12 @@ held, at 125 and 1000 moves a second, on the simulated 60 Hz display. Dragging:
 frames, CPU and lag of the 2 s drags that make bench-lag measures.
 """
 
-import os
-import shutil
 import sys
-import tempfile
 import time
 
 import atraso_entrada
 from atraso_entrada import LacoSimples, cpu_seconds, resident_kib
-from jogador import arranque, pontos, quadros, regras
+from jogador import arranque, pontos, quadros
 from jogador.jogo import Game
 from jogador.ponteiro import Pointer
 
@@ -53,7 +50,7 @@ def waiting_states(args):
         game.wait_screen("menu.jpg")
         figures["menu"] = waiting(game)
         game.click(*pontos.MENU_PLAY)
-        game.wait_table(regras.Table(args.deck), undo=False)
+        game.wait_deal(args.deck)
         figures["table"] = waiting(game)
     with LacoSimples(args.laco, args.imagens) as bare:
         figures["bare loop"] = waiting(bare)
@@ -62,25 +59,16 @@ def waiting_states(args):
 
 def hovering(args, program, kind, hz):
     """Frames and CPU share while the pointer wanders for 2 s, no button held."""
-    folder = tempfile.mkdtemp(prefix="trevalia-bench-")
-    frames_log = os.path.join(folder, "quadros.txt")
-    os.environ.update(TREVALIA_E2E_PRELOAD=os.path.abspath(args.tela),
-                      TREVALIA_QUADROS=frames_log)
-    os.environ.pop("TREVALIA_QUADROS_LINHA", None)
-    try:
-        with kind(program, args.imagens) as game:
-            if kind is Game:
-                game.start_playing()
-            pointer = Pointer(os.path.abspath(args.ponteiro), (game.x, game.y), game.scale)
-            pointer.run(pointer.move(HOVER_FROM))
-            before = len(quadros.wait_quiet(frames_log))
-            cpu, wall = cpu_seconds(game.game_pid), time.monotonic()
-            pointer.run(pointer.line(HOVER_FROM, HOVER_TO, 2 * hz, hz))
-            cpu = (cpu_seconds(game.game_pid) - cpu) / (time.monotonic() - wall)
-            frames = len(quadros.wait_quiet(frames_log)) - before
-        return frames, cpu
-    finally:
-        shutil.rmtree(folder, ignore_errors=True)
+    with quadros.display_60hz(args.tela) as frames_log, kind(program, args.imagens) as game:
+        if kind is Game:
+            game.start_playing()
+        pointer = Pointer(args.ponteiro, (game.x, game.y), game.scale)
+        pointer.run(pointer.move(HOVER_FROM))
+        before = len(quadros.wait_quiet(frames_log))
+        cpu, wall = cpu_seconds(game.game_pid), time.monotonic()
+        pointer.run(pointer.line(HOVER_FROM, HOVER_TO, 2 * hz, hz))
+        cpu = (cpu_seconds(game.game_pid) - cpu) / (time.monotonic() - wall)
+        return len(quadros.wait_quiet(frames_log)) - before, cpu
 
 
 def main():

@@ -19,9 +19,9 @@ import xml.etree.ElementTree as ElementTree
 
 from jogador import arranque, pontos, regras
 from jogador.jogo import Game
+from jogador.preparos import button_centre
 
 AQUI = os.path.dirname(os.path.abspath(__file__))
-
 FONTES = os.path.realpath(os.path.join(AQUI, ".."))
 PASTAS_DO_JOGO = ("cards", "game", "screens")
 
@@ -45,12 +45,9 @@ class JogoNoValgrind(Game):
 
 def sessao(game, deck):
     lento = 120.0
-    game.wait_screen("inicial.jpg", timeout=lento)
+    game.to_menu(lento)
     game.click(*pontos.MENU_PLAY)
-    game.wait_screen("menu.jpg", timeout=lento)
-    game.click(*pontos.MENU_PLAY)
-    table = regras.Table(deck)
-    game.wait_table(table, undo=False, what="the opening deal", timeout=lento)
+    table = game.wait_deal(deck, timeout=lento)
     for value, pile in regras.find_win(deck)[:12]:
         game.play(table, value, pile)
     game.wait_table(table, what="twelve cards played", timeout=lento)
@@ -62,18 +59,15 @@ def sessao(game, deck):
     # A play, taken back.
     value, pile = table.moves()[0]
     game.play(table, value, pile)
-    game.click(*pontos.centre(game.pictures.button_box("desfazer.png", pontos.UNDO_AT)))
+    game.click(*button_centre(game, "desfazer.png", pontos.UNDO_AT))
     table.take_back(pile)
     game.wait_table(table, undo=False, what="the card taken back", timeout=lento)
-    game.click(*pontos.centre(game.pictures.button_box("botao_dnv.png", pontos.AGAIN_BUTTON_AT)))
-    table = regras.Table(deck)
-    game.wait_table(table, undo=False, what="a new deal", timeout=lento)
+    game.click(*button_centre(game, "botao_dnv.png", pontos.AGAIN_BUTTON_AT))
+    game.wait_deal(deck, "a new deal", lento)
     game.key("Escape")
     game.wait_screen("menu.jpg", timeout=lento)
-    game.click(*pontos.MENU_INSTRUCTIONS)
-    game.wait_page(1)
-    game.click(*pontos.PAGER_NEXT)
-    game.wait_page(2)
+    game.turn_page(pontos.MENU_INSTRUCTIONS, 1)
+    game.turn_page(pontos.PAGER_NEXT, 2)
     game.click(*pontos.PAGER_MENU)
     game.wait_screen("menu.jpg", timeout=lento)
     game.request_close()

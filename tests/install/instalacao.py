@@ -26,36 +26,21 @@ import xml.etree.ElementTree as ET
 
 from PIL import Image
 
-from jogador import pontos
+from jogador import figuras, pontos
 from jogador.arranque import Failure
 from jogador.jogo import Game
+from jogador.preparos import check
 
 SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 
 ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
 SKIPPED = 77
 
-# Every file the game reads, and nothing else: the data folder holds only these.
-GAME_FILES = (
-    {"cartaazul%d.jpg" % n for n in range(1, 100)}
-    | {"cartaroxa%d.jpg" % n for n in range(1, 100)}
-    | {"tutorial%d.jpg" % n for n in range(1, 10)}
-    | {"fundo0.jpg", "fundo100.jpg", "fundo2.jpg", "inicial.jpg", "menu.jpg", "instrucoes.jpg",
-       "ganhou2.jpg", "perdeu2.jpg", "desfazer.png", "botao_menu.png", "botao_dnv.png",
-       "star.ttf"}
-)
-GAME_FILES |= {n.replace(".", "@2x.") for n in GAME_FILES - {"star.ttf"}}  # scaled desktops
-
 # Where the launcher and the game's data go in each layout.
 LAYOUTS = {
     "local": ("bin/trevalia", "share/trevalia/imagens"),
     "debian": ("games/trevalia", "share/games/trevalia/imagens"),
 }
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
 
 
 def run(command, **kwargs):
@@ -71,7 +56,8 @@ def expected_tree(layout, app_id):
              "share/man/man6/trevalia.6.gz",
              "share/doc/trevalia/copyright", "share/doc/trevalia/changelog.gz"}
     files |= {"share/icons/hicolor/%dx%d/apps/%s.png" % (n, n, app_id) for n in ICON_SIZES}
-    files |= {"%s/%s" % (data, name) for name in GAME_FILES}
+    # The data folder holds every file the game reads, and nothing else.
+    files |= {"%s/%s" % (data, name) for name in figuras.FILES}
     return files
 
 
@@ -146,17 +132,14 @@ def check_launcher(prefix, layout, app_id):
     """The menu's command starts the game from a folder without pictures: the
     start screen, a click to the menu, and a close that ends it cleanly."""
     launcher, data = LAYOUTS[layout]
-    game = Game(os.path.join(prefix, launcher), os.path.join(prefix, data),
-                       pictures="missing")
-    with game:
+    with Game(os.path.join(prefix, launcher), os.path.join(prefix, data), "missing") as game:
         game.wait_screen("inicial.jpg")
         wanted = desktop_entry(prefix, app_id)["StartupWMClass"]
         seen = window_class(game.window)
         check(seen == wanted, "the window's class is %r, the menu entry says %r" % (seen, wanted))
         game.click(*pontos.MENU_PLAY)
         game.wait_screen("menu.jpg")
-        game.request_close()
-        game.expect_exit_ok()
+        game.request_close(ends=True)
 
 
 def destdir(args, work):

@@ -106,8 +106,7 @@ def main():
         game.wait_screen("inicial.jpg", timeout=30)
         game.request_close()
         game.wait_screen("menu.jpg")
-        game.request_close()
-        game.expect_exit_ok()
+        game.request_close(ends=True)
 
     # The uninstaller hands its work to a copy of itself and ends at once;
     # the copy removes the folder last.

@@ -20,22 +20,12 @@ import tempfile
 import unittest
 import zipfile
 
+from jogador import figuras
 from jogador.arranque import Failure
 from jogador.jogo import Game
 
 ZIP, OBJDUMP, VERSION, PLANTED, PROBE = sys.argv[1:6]
 FOLDER = "Trevalia-%s/" % VERSION
-
-# Every file the game opens from imagens/, by the names it builds.
-IMAGENS = (
-    ["cartaazul%d.jpg" % n for n in range(1, 100)]
-    + ["cartaroxa%d.jpg" % n for n in range(1, 100)]
-    + ["tutorial%d.jpg" % k for k in range(1, 10)]
-    + ["fundo0.jpg", "fundo100.jpg", "fundo2.jpg", "inicial.jpg", "menu.jpg",
-       "instrucoes.jpg", "ganhou2.jpg", "perdeu2.jpg"]
-    + ["desfazer.png", "botao_menu.png", "botao_dnv.png", "star.ttf"]
-)
-IMAGENS += [n.replace(".", "@2x.") for n in IMAGENS if n != "star.ttf"]  # scaled desktops
 
 # Windows' known DLLs, which it loads from System32 only.
 KNOWN_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "msvcrt.dll"}
@@ -48,7 +38,7 @@ class Zip(unittest.TestCase):
         expected = {"trevalia.exe", "README.txt", "LICENSE.txt", "licenses/DejaVu-fonts.txt",
                     "licenses/SFML.txt", "licenses/FreeType.txt",
                     "licenses/MinGW-w64-runtime.txt"}
-        expected |= {"imagens/" + name for name in IMAGENS}
+        expected |= {"imagens/" + name for name in figuras.FILES}
         self.assertEqual(files, {FOLDER + name for name in expected})
 
 

@@ -13,7 +13,7 @@ The driver, one job a module:
     vestigios         the leftovers check: programs still running, temporary folders
     regras            a model of the rules that plans whole games
     danos             ways to damage a file the game reads
-    quadros, ponteiro the 60 Hz display's frame log, and the steady XTest pointer
+    quadros, ponteiro the 60 Hz display and its frame log, and the steady XTest pointer
 The fixtures (preparos), the scenarios by subject (cenarios/), one runner
 (rodar), and two tools: sob_carga (a command beside busy loops) and
 readme_screenshot.

@@ -1,9 +1,9 @@
 """The desktop around the game: its scale, and the helper programs a scenario
-starts there (an X server of its own, a real window manager, a window over the
-game's). Every one is noted for the leftovers check (vestigios), and so is its
-temporary folder.
+starts there (an X server, a window manager, a window over the game's), each
+noted for the leftovers check (vestigios), as are their temporary folders.
 """
 
+import contextlib
 import os
 import shutil
 import subprocess
@@ -19,7 +19,7 @@ def helper(args, **options):
     """A helper program, noted for the leftovers check, ending with the driver."""
     process = subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL, preexec_fn=die_with_parent, **options)
-    vestigios.started(process, args[0])
+    vestigios.started(process.pid, args[0])
     return process
 
 
@@ -40,34 +40,26 @@ def desktop_scale(dpi):
                     "RESOURCE_MANAGER", "Xft.dpi: %d" % dpi], check=True, timeout=20)
 
 
-class Openbox:
+@contextlib.contextmanager
+def openbox(timeout=20.0):
     """Debian's openbox managing the display for the length of a with block."""
-
-    def __init__(self, timeout=20.0):
-        self.folder = tempfile.mkdtemp(prefix="trevalia-openbox-",
-                                       dir=vestigios.temporary_folder())
-        # The window manager check on the root window appears before openbox
-        # handles new windows, and a window mapped in between is never managed:
-        # its start-up command, run once it is ready, tells when.
-        ready = os.path.join(self.folder, "pronto")
-        env = dict(os.environ, HOME=self.folder, XDG_CONFIG_HOME=self.folder)
-        self.process = helper(["openbox", "--sm-disable", "--startup", "touch " + ready], env=env)
+    folder = tempfile.mkdtemp(prefix="trevalia-openbox-", dir=vestigios.temporary_folder())
+    # The window manager check on the root window appears before openbox
+    # handles new windows, and a window mapped in between is never managed:
+    # its start-up command, run once it is ready, tells when.
+    ready = os.path.join(folder, "pronto")
+    env = dict(os.environ, HOME=folder, XDG_CONFIG_HOME=folder)
+    process = helper(["openbox", "--sm-disable", "--startup", "touch " + ready], env=env)
+    try:
         deadline = time.monotonic() + timeout
         while not (os.path.exists(ready) and with_x11(lambda x11: x11.manager_running())):
-            if self.process.poll() is not None or time.monotonic() > deadline:
-                self.close()
+            if process.poll() is not None or time.monotonic() > deadline:
                 raise Failure("openbox did not start managing the display")
             time.sleep(0.05)
-
-    def close(self):
-        end(self.process)
-        shutil.rmtree(self.folder, ignore_errors=True)
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, kind, value, trace):
-        self.close()
+        yield
+    finally:
+        end(process)
+        shutil.rmtree(folder, ignore_errors=True)
 
 
 def own_server():

@@ -1,6 +1,5 @@
-"""Starting the game and its helpers for a test: under a frozen clock, through
-a launcher when one is named (Wine, for a Windows build), and never outliving
-the driver that started them.
+"""Starting the game and its helpers under a frozen clock, through Wine for a
+Windows build, never outliving the driver that started them.
 """
 
 import ctypes
@@ -31,25 +30,19 @@ def libfaketime():
     return found[0]
 
 
-def frozen_environment(folder, when=FROZEN):
-    """The environment that freezes time() at `when` inside the program itself.
-
-    libfaketime is preloaded straight into the program rather than through the
-    faketime wrapper, so the process started is the program itself. The library
-    keeps a semaphore and a shared-memory object named after the process id in
-    /dev/shm and removes them only at a normal exit: see vestigios.ended().
-    The monotonic clock stays real, so timeouts and frame timing are not frozen.
-    TREVALIA_E2E_PRELOAD names libraries to preload after it (a sanitizer
-    runtime, a display simulation), separated by colons: with AddressSanitizer's
-    runtime before it, Debian 13's libfaketime hangs the program as it starts
-    (each wraps the clock and calls the other before it is ready). Sanitizer reports go
-    to files in `folder`, the program's working folder (see sanitizer_reports).
-    """
+def frozen_environment(folder):
+    """The environment that freezes time() at FROZEN in the program itself:
+    libfaketime preloaded, not through the faketime wrapper, so that the
+    process started is the program. The monotonic clock stays real, for
+    timeouts and frame timing. TREVALIA_E2E_PRELOAD names libraries to preload
+    after it (a sanitizer runtime, a display): with AddressSanitizer's runtime
+    before it, Debian 13's libfaketime hangs the program as it starts (each
+    wraps the clock and calls the other before it is ready). Sanitizer reports
+    go to files in `folder`, the program's working folder."""
     env = dict(os.environ)
     extra = [p for p in env.get("TREVALIA_E2E_PRELOAD", "").split(":") if p]
-    env["LD_PRELOAD"] = ":".join([libfaketime()] + extra)
-    env["FAKETIME"] = when
-    env["DONT_FAKE_MONOTONIC"] = "1"
+    env.update(LD_PRELOAD=":".join([libfaketime()] + extra), FAKETIME=FROZEN,
+               DONT_FAKE_MONOTONIC="1")
     env.pop("FAKETIME_SHARED", None)
     for name in ("ASAN_OPTIONS", "UBSAN_OPTIONS"):
         env[name] = ":".join(filter(None, [env.get(name), "log_path=" + os.path.join(
@@ -77,28 +70,25 @@ def die_with_parent():
     ctypes.CDLL(None, use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGKILL)
 
 
-def deal(helper, when=FROZEN):
-    """The deck's order the game deals at that frozen second, from the game's own deck.
-
-    Under Wine the helper has at times ended at once with status 1, having
-    printed nothing (seen once in a few hundred starts on a busy machine): it
-    is asked once more before that counts."""
-    tries = 2 if os.environ.get("TREVALIA_E2E_LAUNCHER") else 1
-    for attempt in range(tries):
+def deal(helper):
+    """The deck's order the game deals at the frozen second, from its own deck.
+    Under Wine the helper has at times ended at once with status 1, printing
+    nothing (once in a few hundred starts on a busy machine): it is asked once
+    more before that counts."""
+    if os.environ.get("TREVALIA_E2E_LAUNCHER"):
         try:
-            return _deal_once(helper, when)
+            return _deal_once(helper)
         except Failure:
-            if attempt == tries - 1:
-                raise
+            pass
+    return _deal_once(helper)
 
 
-def _deal_once(helper, when):
+def _deal_once(helper):
     folder = tempfile.mkdtemp(prefix="trevalia-monte-", dir=vestigios.temporary_folder())
     try:
-        with subprocess.Popen(command(helper), env=frozen_environment(folder, when),
-                              cwd=folder, stdout=subprocess.PIPE,
-                              preexec_fn=die_with_parent) as process:
-            vestigios.started(process, helper)
+        with subprocess.Popen(command(helper), env=frozen_environment(folder), cwd=folder,
+                              stdout=subprocess.PIPE, preexec_fn=die_with_parent) as process:
+            vestigios.started(process.pid, helper)
             try:
                 out = process.communicate(timeout=60)[0]
             finally:
@@ -110,9 +100,7 @@ def _deal_once(helper, when):
         shutil.rmtree(folder, ignore_errors=True)
     if reports or process.returncode != 0:
         raise Failure("the deal helper ended with status %d:\n%s" % (process.returncode, reports))
-    lines = out.decode().split("\n")
-    deck = [int(v) for v in lines[0].split()]
-    hand = [int(v) for v in lines[1].split()]
+    deck, hand = ([int(v) for v in line.split()] for line in out.decode().split("\n")[:2])
     if sorted(deck) != list(range(1, 100)) or hand != deck[:8]:
         raise Failure("unexpected deal from the helper: %r / %r" % (deck, hand))
     return deck

@@ -1,6 +1,5 @@
-"""Ways to damage a file the game reads, as a damaged install would: missing,
-empty, cut short, random bytes, a folder in its place, another format, a
-single pixel. Scenarios damage the game's own copy of its pictures with them.
+"""Ways to damage a file the game reads, as a damaged install would, for the
+scenarios to spoil the game's own copy of its pictures with.
 """
 
 import io
@@ -17,10 +16,6 @@ def encoded(picture, form):
     return out.getvalue()
 
 
-def some_picture():
-    return Image.new("RGB", (40, 30), (200, 30, 90))
-
-
 def other_format(path):
     """A picture in a format the name does not say: PNG for .jpg and .ttf, JPEG for .png."""
     form = "JPEG" if path.endswith(".png") else "PNG"
@@ -28,7 +23,7 @@ def other_format(path):
         with Image.open(path) as picture:
             return encoded(picture, form)
     except OSError:  # the font
-        return encoded(some_picture(), form)
+        return encoded(Image.new("RGB", (40, 30), (200, 30, 90)), form)
 
 
 def one_pixel(path):

@@ -1,6 +1,5 @@
-"""Waiting on the game: until it has handled what it was sent, and until
-its window shows what a step should have made of it, read region by region
-against the generated pictures.
+"""Waiting on the game: until it has handled what it was sent, and until its
+window shows, region by region, the pictures a step should have made of it.
 """
 
 import io
@@ -37,17 +36,13 @@ class Espera:
     SETTLE_LIMIT = 10.0
 
     def settle(self):
-        """Until the game has handled everything sent to it so far, or has ended.
-
-        A round trip to the X server first: it has then handled the steps the
-        helpers sent and passed their events on to the game. Then until the
-        game's main thread is seen in its wait for the player again.
-        """
+        """Until the game has handled everything sent to it so far, or has
+        ended: a round trip to the X server, which has then passed the helpers'
+        steps on to the game, and until its main thread waits for the player."""
         self.x11.sync()
-        looks = 1
+        looks = 2 if self.under_wine else 1
         if self.under_wine:
             time.sleep(WINE_PAUSE)
-            looks = 2
         deadline = time.monotonic() + self.SETTLE_LIMIT
         idle = 0
         while idle < looks and time.monotonic() < deadline:
@@ -133,21 +128,12 @@ class Espera:
         return min(((self.unlike(shot, box, (name, box[:2])), value)
                     for value, name in names.items()), key=lambda score: score[0])
 
-    def best_hand_match(self, shot, slot):
-        box = slot_box(slot)
-        scores = [(self.unlike(shot, box, TABLE), 0)]
-        scores.append(self.best_match(shot, box, {v: hand_card(v) for v in range(1, 100)}))
-        return min(scores, key=lambda score: score[0])
-
-    def best_pile_match(self, shot, pile):
-        return self.best_match(shot, pile_box(pile),
-                               {v: pile_card(pile, v) for v in [None] + list(range(1, 100))})
-
     def slot_complaint(self, shot, slot, value):
         box = slot_box(slot)
         if self.unlike(shot, box, (hand_card(value), box[:2]) if value else TABLE) < SAME:
             return None
-        score, seen = self.best_hand_match(shot, slot)
+        score, seen = min((self.unlike(shot, box, TABLE), 0), self.best_match(
+            shot, box, {v: hand_card(v) for v in range(1, 100)}), key=lambda score: score[0])
         return "slot %d shows %s (difference %.1f), expected %s" % (
             slot, seen if score < SAME else "no known card", score, value or "nothing")
 
@@ -155,22 +141,19 @@ class Espera:
         box = pile_box(pile)
         if self.unlike(shot, box, (pile_card(pile, value), box[:2])) < SAME:
             return None
-        score, seen = self.best_pile_match(shot, pile)
-        name = regras.NAMES[pile]
+        score, seen = self.best_match(shot, box, {v: pile_card(pile, v)
+                                                  for v in [None] + list(range(1, 100))})
         return "pile %s shows %s (difference %.1f), expected %s" % (
-            name, ("its base picture" if seen is None else seen) if score < SAME else
-            "no known picture", score, "its base picture" if value is None else value)
+            regras.NAMES[pile], ("its base picture" if seen is None else seen) if score < SAME
+            else "no known picture", score, "its base picture" if value is None else value)
 
     def button_complaint(self, shot, name, at, shown=True):
         """Whether the button is drawn on the table at `at` (or, not shown, absent)."""
-        box = self.pictures.button_box(name, at)
+        box = self.pictures.box_of(name, at)
         layers = (TABLE, (name, at)) if shown else (TABLE,)
         if self.unlike(shot, box, *layers) < SAME:
             return None
         return "%s is %s at %s" % (name, "missing" if shown else "shown", at)
-
-    def undo_complaint(self, shot, shown):
-        return self.button_complaint(shot, "desfazer.png", UNDO_AT, shown)
 
     def table_complaint(self, table, undo=None):
         """Whether the window shows the hand and piles of a model table."""
@@ -181,9 +164,8 @@ class Espera:
         complaints = [self.slot_complaint(shot, s, table.slots[s]) for s in range(regras.SLOTS)]
         complaints += [self.pile_complaint(shot, p, table.top(p)) for p in regras.PILES]
         if undo is not None:
-            complaints.append(self.undo_complaint(shot, undo))
-        complaints = [c for c in complaints if c]
-        return "; ".join(complaints) or None
+            complaints.append(self.button_complaint(shot, "desfazer.png", UNDO_AT, undo))
+        return "; ".join(filter(None, complaints)) or None
 
     def wait_card_at(self, value, centre, what):
         """Until the hand card `value` shows whole, centred on `centre` (a
@@ -196,6 +178,12 @@ class Espera:
     def wait_table(self, table, undo=None, what="the table", timeout=8.0):
         return self.wait_for(what, lambda shot: self.table_complaint(table, undo), timeout)
 
+    def wait_deal(self, deck, what="the opening deal", timeout=8.0):
+        """Until the window shows a new deal of the deck; returns its model."""
+        table = regras.Table(deck)
+        self.wait_table(table, undo=False, what=what, timeout=timeout)
+        return table
+
     def screen_complaint(self, shot, name):
         score = self.unlike(shot, FULL, (name, (0, 0)))
         if score < SAME:
@@ -207,30 +195,16 @@ class Espera:
         return self.wait_for(name, lambda shot: self.screen_complaint(shot, name), timeout)
 
     def page_complaint(self, shot, page):
-        w, h = self.pictures.get("tutorial1.jpg").size
-        box = (PAGE_AT[0], PAGE_AT[1], PAGE_AT[0] + w, PAGE_AT[1] + h)
-        pages = {k: "tutorial%d.jpg" % k for k in range(1, 10)}
-        if self.unlike(shot, box, (pages[page], PAGE_AT)) < SAME:
+        box = self.pictures.box_of("tutorial1.jpg", PAGE_AT)
+        if self.unlike(shot, box, ("tutorial%d.jpg" % page, PAGE_AT)) < SAME:
             return None
-        # Around the page, the pager's background: both blacked out over the
-        # page (and, at a fractional scale, over the pixels its edges cut).
-        (left, top, _, _), inner = (pixel_box(b, self.pictures.scale) for b in (FULL, box))
-        edge = left
-        hole = (inner[0] - left - edge, inner[1] - top - edge,
-                inner[2] - left + edge, inner[3] - top + edge)
-        seen = self.region(shot, FULL).copy()
-        want = self.pictures.drawn([("instrucoes.jpg", (0, 0))], FULL).copy()
-        seen.paste((0, 0, 0), hole)
-        want.paste((0, 0, 0), hole)
-        if difference(seen, want) >= SAME:
-            return "the pager's background is not instrucoes.jpg"
-        score, seen = self.best_match(shot, box, pages)
-        return "the pager shows page %s (difference %.1f), expected page %d" % (
-            seen, score, page)
+        score, seen = self.best_match(shot, box, {k: "tutorial%d.jpg" % k for k in range(1, 10)})
+        return "the pager shows %s (difference %.1f), expected page %d" % (
+            "page %d" % seen if score < SAME else "no page", score, page)
 
     def wait_page(self, page):
         return self.wait_for("page %d" % page, lambda shot: self.page_complaint(shot, page))
 
-    def count_region(self, shot=None):
-        return self.region(shot or self.last_shot, COUNT_BOX)
+    def count_region(self):
+        return self.region(self.last_shot, COUNT_BOX)
 

@@ -2,6 +2,7 @@
 region of the window is from them.
 """
 
+import functools
 import os
 
 from PIL import Image, ImageChops, ImageStat
@@ -11,16 +12,12 @@ from jogador.arranque import Failure
 from jogador.pontos import pixel_box
 
 # Mean absolute difference per channel (0..255) under which a region is taken
-# to show a picture. At a whole scale the game draws every texel of a picture
-# (or of its twin) on whole pixels, so what it shows differs from Pillow's
-# reading of the same file by a unit or two in a few pixels (a mean near
-# 0.01), while the closest two card faces, 6 and 8, differ by a mean of 3.
-# At a fractional scale the game filters its pictures and the driver samples
-# them the same way (Pictures.drawn), but GPU and Pillow round the blend of
-# texels apart. Measured at 150% and 180%: at most 0.5 (a button's soft edge
-# over the table), 0.45 over a card, 0.2 over a screen; while the closest
-# wrong picture is 1.97 away (a screen's plain picture magnified instead of
-# its twin, at any scale past 1) and the closest wrong card 3.3.
+# to show a picture. At a whole scale the game draws every texel on whole
+# pixels, and differs from Pillow's reading of the file by a mean near 0.01,
+# while the closest two card faces, 6 and 8, differ by 3. At a fractional
+# scale GPU and Pillow round the blend of texels apart: at most 0.5 measured
+# at 150% and 180% (a button's soft edge), while the closest wrong picture is
+# 1.97 away (a screen magnified instead of its twin) and the closest card 3.3.
 SAME = 1.0
 
 
@@ -45,12 +42,10 @@ def difference(a, b):
 
 
 class Pictures:
-    """The generated pictures, read once, as the window should show them.
-
-    `scale` is the window's pixels per point (across, down). Above 1 the game
-    shows a picture's twin painted at twice the size (name@2x.ext) where it
-    has one, else the picture itself magnified; `damaged` names the pictures
-    whose twin a scenario has spoilt in the game's copy.
+    """The generated pictures, read once, at the window's `scale` (pixels per
+    point, across and down). Above 1 the game shows a picture's twin painted at
+    twice the size (name@2x.ext) where it has one, else the picture magnified;
+    `damaged` names the pictures whose twin a scenario spoilt in the game's copy.
     """
 
     def __init__(self, folder):
@@ -70,20 +65,16 @@ class Pictures:
 
     def twin(self, name):
         double = "@2x".join(os.path.splitext(name))
-        if name in self.damaged or not os.path.exists(os.path.join(self.folder, double)):
-            return None
-        return double
+        damaged = name in self.damaged or not os.path.exists(os.path.join(self.folder, double))
+        return None if damaged else double
 
     def drawn(self, layers, box):
         """The points of box as the window shows them with the pictures of
         layers drawn one over another, each (name, at) with its top-left
         corner at the point `at`: at scale 1 the pictures themselves; above,
         in the window's pixels of pixel_box."""
-        out = None
-        for name, at in layers:
-            layer = self._layer(name, at, box)
-            out = layer if out is None else Image.alpha_composite(out, layer)
-        return out.convert("RGB")
+        drawn = [self._layer(name, at, box) for name, at in layers]
+        return functools.reduce(Image.alpha_composite, drawn).convert("RGB")
 
     def _layer(self, name, at, box):
         if self.scale == (1, 1):
@@ -109,7 +100,8 @@ class Pictures:
                 key[2:4], Image.AFFINE, affine, Image.BILINEAR if filtered else Image.NEAREST)
         return self._cache[key]
 
-    def button_box(self, name, at):
+    def box_of(self, name, at):
+        """The points the picture covers with its top-left corner at `at`."""
         w, h = self.get(name).size
         return at[0], at[1], at[0] + w, at[1] + h
 
@@ -125,3 +117,11 @@ def pile_card(pile, value):
     if value is None:
         return "fundo0.jpg" if pile in regras.ASCENDING else "fundo100.jpg"
     return "cartaroxa%d.jpg" % value
+
+
+# Every file the game reads from imagens/, the pictures' twins included.
+FILES = ({hand_card(n) for n in range(1, 100)} | {"cartaroxa%d.jpg" % n for n in range(1, 100)}
+         | {"tutorial%d.jpg" % n for n in range(1, 10)}
+         | {"fundo0.jpg", "fundo100.jpg", "fundo2.jpg", "inicial.jpg", "menu.jpg", "instrucoes.jpg",
+            "ganhou2.jpg", "perdeu2.jpg", "desfazer.png", "botao_menu.png", "botao_dnv.png"})
+FILES |= {"@2x".join(os.path.splitext(name)) for name in FILES} | {"star.ttf"}

@@ -1,9 +1,5 @@
-"""Runs the real game in a window and plays it as a person would.
-
-The game is started under a frozen clock in a working folder of its own, driven
-with the real pointer (xdotool) and read back from screenshots of the screen
-(espera.py). Nothing here knows how the game is written: only what it shows and
-how it answers the mouse.
+"""The game's process, its window and the input sent to it: the real pointer
+(xdotool), the keyboard and the close button.
 """
 
 import os
@@ -14,7 +10,7 @@ import tempfile
 import time
 
 from jogador import vestigios
-from jogador.arranque import FROZEN, Failure, command, die_with_parent, frozen_environment
+from jogador.arranque import Failure, command, die_with_parent, frozen_environment
 from jogador.espera import Espera
 from jogador.figuras import Pictures
 from jogador.pontos import HEIGHT, MENU_INSTRUCTIONS, MENU_PLAY, QUIET, WIDTH, first_pixel, \
@@ -22,47 +18,37 @@ from jogador.pontos import HEIGHT, MENU_INSTRUCTIONS, MENU_PLAY, QUIET, WIDTH, f
 from jogador.x11 import X11
 
 
-def xdotool(*args):
-    out = subprocess.run(["xdotool"] + [str(a) for a in args], check=True,
-                         stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=20)
-    return out.stdout.decode()
+def xdotool(*args, check=True):
+    return subprocess.run(["xdotool"] + [str(a) for a in args], check=check, timeout=20,
+                          stdout=subprocess.PIPE, stderr=subprocess.PIPE).stdout.decode()
 
 
 def trevalia_windows():
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Trevalia$"],
-                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=20)
-    return [int(w) for w in found.stdout.split()]
+    found = xdotool("search", "--onlyvisible", "--name", "^Trevalia$", check=False)
+    return [int(w) for w in found.split()]
 
 
 class Game(Espera):
-    """One run of the real game, in a working folder of its own.
+    """One run of the real game, in a working folder of its own whose imagens/
+    is a copy of the pictures ("copy"), empty ("empty"), absent ("missing"), or
+    a copy that a given function then changes."""
 
-    Its imagens/ folder is a copy of the pictures ("copy"), empty ("empty"),
-    absent ("missing"), or a copy that a given function then changes.
-    """
-
-    # Seconds for the window to appear, and at most for the game to handle
-    # one pointer step (espera.py; generous: a sanitized game on a busy
+    # Seconds for the window to appear (generous: a sanitized game on a busy
     # machine is slow).
     START_LIMIT = 20.0
 
-    def __init__(self, program, pictures_folder, pictures="copy", when=FROZEN, shots=None):
-        self.program = program
+    def __init__(self, program, pictures_folder, pictures="copy", shots=None):
+        self.program, self.shots = program, shots
         self.pictures = Pictures(pictures_folder)
         self.folder = tempfile.mkdtemp(prefix="trevalia-e2e-", dir=vestigios.temporary_folder())
-        self.shots = shots
-        self.last_shot = None
-        self.process = None
-        self.window = None
-        self.log = None
-        self.x11 = None
+        self.last_shot = self.process = self.window = self.log = self.x11 = None
         try:
-            self._start(pictures_folder, pictures, when)
+            self._start(pictures_folder, pictures)
         except BaseException:
             self.close()
             raise
 
-    def _start(self, pictures_folder, pictures, when):
+    def _start(self, pictures_folder, pictures):
         imagens = os.path.join(self.folder, "imagens")
         if pictures == "copy" or callable(pictures):
             shutil.copytree(pictures_folder, imagens)
@@ -76,10 +62,10 @@ class Game(Espera):
             raise Failure("a Trevalia window is already open on this display")
         self.log = open(os.path.join(self.folder, "saida.txt"), "wb")
         self.process = subprocess.Popen(
-            self.command(), env=frozen_environment(self.folder, when),
+            self.command(), env=frozen_environment(self.folder),
             cwd=self.folder, stdin=subprocess.DEVNULL, stdout=self.log, stderr=subprocess.STDOUT,
             preexec_fn=die_with_parent)
-        vestigios.started(self.process, self.program)
+        vestigios.started(self.process.pid, self.program)
         self.game_pid = self.process.pid
         self.under_wine = bool(os.environ.get("TREVALIA_E2E_LAUNCHER"))
         self.x11 = X11()
@@ -97,20 +83,15 @@ class Game(Espera):
         if self.size[0] < WIDTH or self.size[1] != round(HEIGHT * self.scale):
             raise Failure("window is %dx%d, not 450x600 points at any scale" % self.size)
 
-    def pixel(self, x, y):
-        """The window pixel that the game reads as the point (x, y)."""
-        return first_pixel((x, y), self.scale)
-
     def command(self):
         """How the game is started; a subclass may run it under a tool."""
         return command(self.program)
 
     def _find_window(self):
-        """Until the game's window has found its place. The game shows its
-        window, hides it while it moves it to the centre of the screen and
-        shows it again: a step sent before then lands where the window no
-        longer is, or nowhere. Placed is viewable, with the game waiting for
-        the player, at the same place on two looks a moment apart."""
+        """Until the game's window has found its place: the game shows it, hides
+        it while it moves it to the centre and shows it again, and a step sent
+        before then lands where it no longer is, or nowhere. Placed is viewable,
+        with the game waiting for the player, at the same place on two looks."""
         deadline = time.monotonic() + self.START_LIMIT
         seen = None
         while True:
@@ -143,14 +124,11 @@ class Game(Espera):
     def running(self):
         return self.process.poll() is None
 
-    def wait_exit(self, timeout=10.0):
+    def expect_exit_ok(self, timeout=10.0):
         try:
-            return self.process.wait(timeout)
+            status = self.process.wait(timeout)
         except subprocess.TimeoutExpired:
             raise Failure("the game did not end within %.0f s" % timeout) from None
-
-    def expect_exit_ok(self, timeout=10.0):
-        status = self.wait_exit(timeout)
         if status != 0:
             raise Failure("the game ended with status %d:\n%s" % (status, self.output()))
 
@@ -161,13 +139,10 @@ class Game(Espera):
                           % (self.process.returncode, self.output()))
 
     def close(self):
-        """Ends whatever is left of this run and removes its folder.
-
-        A game still running is asked to close as its window's close button
-        would, so that it ends normally (and a sanitized game checks for leaks);
-        one that does not is killed. Returns a complaint: a sanitizer report,
-        or a game that failed on its way out.
-        """
+        """Ends what is left of this run and removes its folder. A game still
+        running is asked to close as by its close button, so that it ends
+        normally (and a sanitized game checks for leaks), else killed. Returns
+        a complaint: a sanitizer report, or a game that failed on its way out."""
         complaint = None
         if self.process is not None:
             if self.running():
@@ -188,20 +163,15 @@ class Game(Espera):
         return complaint
 
     def _close_normally(self):
-        if self.window is None:
-            return None
         # On the start screen the first request only leads to the menu.
-        for _ in range(2):
+        for _ in range(0 if self.window is None else 2):
             try:
                 self.x11.request_close(self.window)
                 status = self.process.wait(3.0)
             except (Failure, subprocess.TimeoutExpired):
                 continue
-            if status != 0:
-                return "the game ended with status %d on a close request:\n%s" % (
-                    status, self.output())
-            return None
-        return None
+            return None if status == 0 else (
+                "the game ended with status %d on a close request:\n%s" % (status, self.output()))
 
     def __enter__(self):
         return self
@@ -220,7 +190,7 @@ class Game(Espera):
 
     def move(self, x, y, settle=True):
         # "--": a point left of or above the window has a negative coordinate.
-        xdotool("mousemove", "--window", self.window, "--", *self.pixel(x, y))
+        xdotool("mousemove", "--window", self.window, "--", *first_pixel((x, y), self.scale))
         if settle:
             self.settle()
 
@@ -252,11 +222,14 @@ class Game(Espera):
         xdotool("key", name)
         self.settle()
 
-    def request_close(self):
+    def request_close(self, ends=False):
+        """The close button's request; with `ends`, the game must end on it with status 0."""
         self.x11.request_close(self.window)
         self.settle()
+        if ends:
+            self.expect_exit_ok()
 
-    # Playing by the model.
+    # Playing by the model, and the ways through the screens.
 
     def play(self, table, value, pile):
         """Drags a card of the model's hand onto a pile and plays it in the model too."""
@@ -265,18 +238,20 @@ class Game(Espera):
         self.drag(slot_centre(slot), pile_centre(pile))
         return slot
 
+    def to_menu(self, timeout=8.0):
+        """From the start screen to the menu."""
+        self.wait_screen("inicial.jpg", timeout)
+        self.click(*MENU_PLAY)
+        self.wait_screen("menu.jpg", timeout)
+
     def start_playing(self):
         """From the start screen, through the menu, to the table."""
-        self.wait_screen("inicial.jpg")
-        self.click(*MENU_PLAY)
-        self.wait_screen("menu.jpg")
+        self.to_menu()
         self.click(*MENU_PLAY)
 
     def open_instructions(self):
         """From the start screen, through the menu, to the pager's first page."""
-        self.wait_screen("inicial.jpg")
-        self.click(*MENU_PLAY)
-        self.wait_screen("menu.jpg")
+        self.to_menu()
         self.turn_page(MENU_INSTRUCTIONS, 1)
 
     def turn_page(self, button, page):

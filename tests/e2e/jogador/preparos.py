@@ -1,19 +1,16 @@
 """What the scenarios start from and check with: a game brought to its table
-with the model of its deal, a game played to its loss, the 60 Hz display and
-the steady pointer around a game.
+with the model of its deal, played to its loss, or on the 60 Hz display.
 """
 
 import contextlib
-import os
-import shutil
-import sys
-import tempfile
-from unittest import mock
 
-from jogador import pontos, regras, vestigios
+from jogador import pontos, quadros, regras
 from jogador.arranque import Failure
 from jogador.jogo import Game
 from jogador.ponteiro import Pointer
+
+# The row the 60 Hz display reads back from every frame.
+ROW = 205
 
 
 def check(condition, message):
@@ -21,28 +18,20 @@ def check(condition, message):
         raise Failure(message)
 
 
-def new_table(ctx):
-    return regras.Table(ctx.deck)
-
-
-def playing(ctx, first_card=False, **kwargs):
+@contextlib.contextmanager
+def playing(ctx, first_card=False):
     """A game started and brought to its table, with the model of its deal;
-    with first_card, the opening deal's first card then played (first_play)."""
-    game = Game(ctx.jogo, ctx.imagens, shots=ctx.capturas, **kwargs)
-    try:
+    with first_card, the opening deal's first card then played (play_first)."""
+    with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
         game.start_playing()
-        table = new_table(ctx)
-        game.wait_table(table, undo=False, what="the opening deal")
+        table = game.wait_deal(ctx.deck)
         if first_card:
             play_first(game, table)
-    except BaseException:
-        game.__exit__(*sys.exc_info())
-        raise
-    return game, table
+        yield game, table
 
 
 def button_centre(game, name, at):
-    return pontos.centre(game.pictures.button_box(name, at))
+    return pontos.centre(game.pictures.box_of(name, at))
 
 
 def first_play(table):
@@ -62,14 +51,19 @@ def play_line(game, table, line):
         game.play(table, value, pile)
 
 
+def play_seen(game, table, value, pile, undo=None, what=None):
+    """A card played, and the table that shows it; returns the slot it left."""
+    slot = game.play(table, value, pile)
+    game.wait_table(table, undo, what or "%d on %s" % (value, regras.NAMES[pile]))
+    return slot
+
+
 def play_first(game, table, what=None):
     """The deal's first card played (first_play), and the table that shows it."""
-    value, pile = first_play(table)
-    game.play(table, value, pile)
-    game.wait_table(table, undo=True, what=what or "%d on %s" % (value, regras.NAMES[pile]))
+    play_seen(game, table, *first_play(table), undo=True, what=what)
 
 
-def lose(ctx, game, table, line):
+def lose(game, table, line):
     play_line(game, table, line)
     check(table.lost(), "the model does not lose with this line")
     game.wait_screen("perdeu2.jpg")
@@ -82,33 +76,18 @@ def expect_kept(game, screen, why):
     check(game.screen_complaint(game.shot(), screen) is None, why)
 
 
-# The row the 60 Hz display reads back from every frame.
-ROW = 205
-
-
 @contextlib.contextmanager
-def display_60hz(ctx):
-    """Games started inside run on a 60 Hz display, logging their frames to the
-    file this yields."""
+def at_60hz(ctx, first_card=False):
+    """A game at its table (playing) on a 60 Hz display that logs its frames,
+    and ROW of each, with the pointer helper over its window: yields the log,
+    the game, its table and the pointer. The left button is let go at the end
+    whatever happened, so that a failure leaves no button held for the next
+    test on the same display."""
     if not ctx.tela or not ctx.ponteiro:
         raise Failure("these scenarios need --tela and --ponteiro")
-    folder = tempfile.mkdtemp(prefix="trevalia-quadros-", dir=vestigios.temporary_folder())
-    log = os.path.join(folder, "quadros.txt")
-    try:
-        with mock.patch.dict(os.environ, TREVALIA_E2E_PRELOAD=os.path.abspath(ctx.tela),
-                             TREVALIA_QUADROS=log, TREVALIA_QUADROS_LINHA=str(ROW)):
-            yield log
-    finally:
-        shutil.rmtree(folder, ignore_errors=True)
-
-
-@contextlib.contextmanager
-def pointer_on(ctx, game):
-    """The pointer helper over the game's window. The left button is let go at
-    the end whatever happened, so that a failure leaves no button held for the
-    next test on the same display."""
-    pointer = Pointer(os.path.abspath(ctx.ponteiro), (game.x, game.y))
-    try:
-        yield pointer
-    finally:
-        pointer.run(pointer.release())
+    with quadros.display_60hz(ctx.tela, ROW) as log, playing(ctx, first_card) as (game, table):
+        pointer = Pointer(ctx.ponteiro, (game.x, game.y))
+        try:
+            yield log, game, table, pointer
+        finally:
+            pointer.run(pointer.release())

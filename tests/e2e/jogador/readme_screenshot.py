@@ -4,8 +4,7 @@
         --imagens build/imagens --monte build/tests/e2e/e2e_imprime_monte \
         --saida docs/screenshot.png
 
-Needs a display (run it under xvfb-run with a 1280x1024x24 screen). The clock is
-frozen as in the end-to-end scenarios, so the same build gives the same picture.
+The clock is frozen, so the same build gives the same picture.
 """
 
 import argparse
@@ -14,6 +13,7 @@ import sys
 
 from jogador import arranque, regras
 from jogador.jogo import Game
+from jogador.preparos import play_line
 
 
 def showcase_plays(table):
@@ -43,16 +43,12 @@ def main():
     plays = showcase_plays(regras.Table(deck))
     with Game(args.jogo, args.imagens) as game:
         game.start_playing()
-        table = regras.Table(deck)
-        game.wait_table(table, undo=False, what="the opening deal")
-        for value, pile in plays:
-            game.play(table, value, pile)
+        table = game.wait_deal(deck)
+        play_line(game, table, plays)
         shot = game.wait_table(table, undo=True, what="the table to show")
-        folder = os.path.dirname(os.path.abspath(args.saida))
-        os.makedirs(folder, exist_ok=True)
+        os.makedirs(os.path.dirname(os.path.abspath(args.saida)), exist_ok=True)
         shot.save(args.saida)
-        game.request_close()
-        game.expect_exit_ok()
+        game.request_close(ends=True)
     print("saved %s" % args.saida)
     return 0
 

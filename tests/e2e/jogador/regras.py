@@ -1,9 +1,9 @@
-"""The game's rules, as the tests need them to plan whole games.
-
-A model of the table that the scenarios drive through the window: the deal is
-known (the deck's order for the frozen second), so every move the tests make
-has a known outcome, and a small search finds lines that win or lose.
+"""The game's rules as a model of the table: the deal is known (the frozen
+second's), so every move the scenarios make has a known outcome, and a small
+search finds lines that win or lose.
 """
+
+import copy
 
 C1, C2, D1, D2 = 0, 1, 2, 3
 PILES = (C1, C2, D1, D2)
@@ -12,22 +12,10 @@ ASCENDING = (C1, C2)
 SLOTS = 8
 
 
-def accepts(pile, top, value):
-    """Whether a pile whose top card is `top` (None when empty) takes `value`."""
-    if top is None:
-        return True
-    if pile in ASCENDING:
-        return value > top or value == top - 10
-    return value < top or value == top + 10
-
-
 class Table:
-    """Hand slots, deck and pile tops, changed by plays exactly as the game does.
-
-    The hand is refilled at the release that leaves it at six cards while the
-    deck still holds cards, two cards into the lowest free slots in drawing
-    order, before the end of the game is judged.
-    """
+    """Hand slots, deck and piles, changed by plays as the game changes them:
+    the release that leaves six cards in the hand while the deck holds more
+    deals two into the lowest free slots, before the end is judged."""
 
     def __init__(self, deck):
         assert sorted(deck) == list(range(1, 100)), "a deal holds 1..99 once each"
@@ -37,12 +25,11 @@ class Table:
         self.piles = [[] for _ in PILES]
         self._deal(SLOTS)
 
-    def copy(self):
-        other = Table.__new__(Table)
-        other.deck = self.deck
-        other.drawn = self.drawn
-        other.slots = list(self.slots)
-        other.piles = [list(p) for p in self.piles]
+    def after(self, value, pile, refill=True):
+        """The table after that play, this one left as it is."""
+        other = copy.copy(self)
+        other.slots, other.piles = list(self.slots), [list(p) for p in self.piles]
+        other.play(value, pile, refill)
         return other
 
     def _deal(self, n):
@@ -58,10 +45,6 @@ class Table:
     def hand_count(self):
         return sum(1 for v in self.slots if v)
 
-    def count(self):
-        """What the game shows as the count: deck plus hand."""
-        return self.left_in_deck() + self.hand_count()
-
     def top(self, pile):
         return self.piles[pile][-1] if self.piles[pile] else None
 
@@ -69,20 +52,28 @@ class Table:
         return self.slots.index(value)
 
     def can_play(self, value, pile):
-        return accepts(pile, self.top(pile), value)
+        top = self.top(pile)
+        if top is None:
+            return True
+        if pile in ASCENDING:
+            return value > top or value == top - 10
+        return value < top or value == top + 10
 
     def moves(self):
         return [(v, p) for v in self.slots if v for p in PILES if self.can_play(v, p)]
 
-    def play(self, value, pile):
+    def play(self, value, pile, refill=True):
         """Lays a card from the hand on a pile; returns the slot it left."""
         assert self.can_play(value, pile), (value, NAMES[pile])
         slot = self.slot_of(value)
         self.piles[pile].append(value)
         self.slots[slot] = 0
-        if self.hand_count() == 6 and self.left_in_deck() > 0:
+        if refill and self.refills():
             self._deal(2)
         return slot
+
+    def refills(self):
+        return self.hand_count() == 6 and self.left_in_deck() > 0
 
     def take_back(self, pile):
         """Undo: the top card of the pile goes to the lowest free slot, when there is one."""
@@ -94,7 +85,7 @@ class Table:
         return slot
 
     def won(self):
-        return self.count() == 0
+        return self.left_in_deck() + self.hand_count() == 0
 
     def lost(self):
         return not self.won() and not self.moves()
@@ -108,20 +99,15 @@ class Table:
 
 def _gap(table, value, pile):
     """How much of the pile's room a play uses up; a play ten back gains room."""
-    top = table.top(pile)
-    if pile in ASCENDING:
-        base = 0 if top is None else top
-        return -10 if value == base - 10 else value - base
-    base = 100 if top is None else top
-    return -10 if value == base + 10 else base - value
+    up = 1 if pile in ASCENDING else -1
+    base = table.top(pile) or (0 if up > 0 else 100)
+    return -10 if value == base - 10 * up else (value - base) * up
 
 
 def find_win(deck, budget=300000):
-    """A list of (value, pile) plays that empties deck and hand, or None.
-
-    Depth first over the game's own moves, the plays that waste the least room
-    first, never visiting a position twice.
-    """
+    """A list of (value, pile) plays that empties deck and hand, or None:
+    depth first, the plays that waste the least room first, never visiting a
+    position twice."""
     seen = set()
     line = []
     nodes = [0]
@@ -137,8 +123,7 @@ def find_win(deck, budget=300000):
             return False
         seen.add(key)
         for value, pile in sorted(table.moves(), key=lambda m: _gap(table, *m)):
-            after = table.copy()
-            after.play(value, pile)
+            after = table.after(value, pile)
             line.append((value, pile))
             if search(after):
                 return True
@@ -149,12 +134,9 @@ def find_win(deck, budget=300000):
 
 
 def _short_line(deck, goal, max_plays):
-    """The shortest line of plays (up to max_plays) whose last play meets goal.
-
-    goal(before, value, pile, after) judges one play, from the table before it
-    to the table after it. Depth first, never visiting a position twice at one
-    depth limit; the limit grows until a line is found.
-    """
+    """The shortest line of plays (up to max_plays) whose last play meets
+    goal(before, value, pile, after): depth first, never visiting a position
+    twice at one depth limit, the limit growing until a line is found."""
     for limit in range(1, max_plays + 1):
         seen = set()
 
@@ -164,8 +146,7 @@ def _short_line(deck, goal, max_plays):
                 return None
             seen.add(key)
             for value, pile in table.moves():
-                after = table.copy()
-                after.play(value, pile)
+                after = table.after(value, pile)
                 if goal(table, value, pile, after):
                     return line + [(value, pile)]
                 if len(line) + 1 < limit:
@@ -187,16 +168,11 @@ def find_loss(deck, max_plays=8):
 
 def find_stuck_before_refill(deck, max_plays=8):
     """A line whose last play leaves six cards that fit nowhere, while the two
-    cards dealt at that same release give the hand a move again.
-
-    A game that judged the hand before dealing would call that position lost.
-    """
+    cards dealt at that same release give the hand a move again: a game that
+    judged the hand before dealing would call it lost."""
     def goal(before, value, pile, after):
-        unfilled = before.copy()
-        unfilled.piles[pile].append(value)
-        unfilled.slots[unfilled.slot_of(value)] = 0
-        return (unfilled.hand_count() == 6 and unfilled.left_in_deck() > 0
-                and not unfilled.moves() and bool(after.moves()))
+        unfilled = before.after(value, pile, refill=False)
+        return unfilled.refills() and not unfilled.moves() and bool(after.moves())
 
     return _short_line(deck, goal, max_plays)
 

@@ -1,13 +1,7 @@
-"""Runs one end-to-end scenario: the real game in a real window, played with
-the pointer.
+"""Runs one end-to-end scenario, the CTest test e2e.SCENARIO:
 
     PYTHONPATH=tests/e2e /usr/bin/python3 -m jogador.rodar --jogo build/trevalia \
         --imagens build/imagens --monte build/tests/e2e/e2e_imprime_monte SCENARIO
-
-The scenarios of the 60 Hz screen also need --tela build/tests/e2e/libe2e_tela_60hz.so
-and --ponteiro build/tests/e2e/e2e_ponteiro. Every scenario starts its own game
-under the frozen clock, so the deal is the one the helper prints for that
-second, and ends it before returning.
 """
 
 import argparse

@@ -1,11 +1,8 @@
 """Runs a command beside two CPU-bound busy loops of our own, as on a busy
-machine, and returns its status:
+machine, and returns its status (a scenario that fails only here waits for a
+time rather than for what it can see). The loops end with the command:
 
     PYTHONPATH=tests/e2e /usr/bin/python3 -m jogador.sob_carga COMMAND [ARGUMENT...]
-
-A scenario that passes alone and fails here waits for a time rather than for
-what it can see. The loops end with the command, also when it fails or this
-runner is interrupted, and are killed by the kernel if the runner itself is.
 """
 
 import subprocess

@@ -1,27 +1,24 @@
-"""What the programs an end-to-end run starts may leave behind, and the check
-that a whole run leaves nothing.
+"""The leftovers check: what the programs an end-to-end run starts may leave
+behind, and whether a whole run left anything.
 
-The driver notes every program it starts in a list (TREVALIA_E2E_INICIADOS):
-the game and its deal helper, and the desktop's helpers (an X server, a window
-manager, a window that covers the game's); under Wine, also the Wine server
-that a program may have started, which outlives it. The driver makes its
-temporary folders in a folder of its own (TREVALIA_E2E_TMP; the programs keep
-the system's). Before the run:
-    python3 -m jogador.vestigios inicio --iniciados LIST --temporaria FOLDER
-notes the Wine server already running as the run's own (scripts/windows/test
-starts one for every test); after it:
-    python3 -m jogador.vestigios fim --iniciados LIST --temporaria FOLDER
-fails if a started program still runs, if libfaketime's semaphore or
-shared-memory object of one of them is still in /dev/shm, or if anything is
-left in the temporary folder. Only what this run started is looked at, so other
-programs on the machine that use the same names do not count.
+The driver notes every program it starts in the list TREVALIA_E2E_INICIADOS
+(the game, its deal helper, the desktop's helpers, and under Wine the Wine
+server a program may have started, which outlives it), and makes its
+temporary folders in TREVALIA_E2E_TMP. `python3 -m jogador.vestigios inicio
+--iniciados LIST --temporaria FOLDER` empties both, noting the Wine server
+already running as the run's own (scripts/windows/test starts one a test);
+`fim` fails if a started program still runs, if libfaketime's files of one
+are still in /dev/shm, or if anything is left in the folder. Only what this
+run started counts, not other programs of the same names.
 """
 
 import argparse
+import contextlib
 import glob
 import os
 import shutil
 import sys
+from pathlib import Path
 
 SHM = "/dev/shm"
 SANITIZER_LOG = "relatorio_sanitizer"
@@ -31,11 +28,8 @@ KEPT = "mantido"
 
 def sanitizer_reports(folder):
     """What the sanitizers reported about a program run in `folder`, if anything."""
-    reports = []
-    for path in sorted(glob.glob(os.path.join(folder, SANITIZER_LOG + ".*"))):
-        with open(path, errors="replace") as f:
-            reports.append(f.read())
-    return "\n".join(reports)
+    return "\n".join(Path(path).read_text(errors="replace")
+                     for path in sorted(glob.glob(os.path.join(folder, SANITIZER_LOG + ".*"))))
 
 
 def temporary_folder():
@@ -48,16 +42,12 @@ def clock_files(pid):
     return [os.path.join(SHM, name % pid) for name in ("faketime_shm_%d", "sem.faketime_sem_%d")]
 
 
-def started(process, program):
+def started(pid, program):
     """Notes a started program in the run's list, when there is one."""
-    note(process.pid, os.path.basename(program))
-
-
-def note(pid, program):
     path = os.environ.get("TREVALIA_E2E_INICIADOS")
     if path:
         with open(path, "a") as f:
-            f.write("%d %s\n" % (pid, program))
+            f.write("%d %s\n" % (pid, os.path.basename(program)))
 
 
 def ended(process):
@@ -66,15 +56,13 @@ def ended(process):
     A program run through Wine may have started a Wine server, which lives on:
     it is noted then."""
     for path in clock_files(process.pid):
-        try:
+        with contextlib.suppress(FileNotFoundError):
             os.unlink(path)
-        except FileNotFoundError:
-            pass
     if os.environ.get("TREVALIA_E2E_LAUNCHER"):
         noted = {pid for pid, _, _ in entries(os.environ.get("TREVALIA_E2E_INICIADOS", ""))}
         for pid, name in wine_servers():
             if pid not in noted:
-                note(pid, name)
+                started(pid, name)
 
 
 def wine_servers():
@@ -113,8 +101,7 @@ def entries(started_list):
     if not os.path.exists(started_list):
         return []
     with open(started_list) as f:
-        lines = [line.split() for line in f if line.strip()]
-    return [(int(line[0]), line[1], line[2:] == [KEPT]) for line in lines]
+        return [(int(e[0]), e[1], e[2:] == [KEPT]) for e in map(str.split, f) if e]
 
 
 def leftovers(started_list, temporary):

@@ -1,7 +1,5 @@
-"""The one binding of Xlib that the tests use, through ctypes: a round trip,
-the screen's size, a window's rectangle with whatever frame a window manager
-put around it, the window manager's presence, a client's connection killed,
-and the close request a title bar's close button sends.
+"""The one binding of Xlib that the tests use, through ctypes: geometry, the
+window manager's presence, a client killed, a title bar's close request.
 """
 
 import ctypes
@@ -9,56 +7,47 @@ import os
 
 from jogador.arranque import Failure
 
+P, V, UL, I, U, L = (ctypes.POINTER, ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int,
+                     ctypes.c_uint, ctypes.c_long)
+# The calls used, with their result and argument types.
+CALLS = {
+    "XOpenDisplay": (V, [ctypes.c_char_p]), "XDefaultRootWindow": (UL, [V]),
+    "XDefaultScreen": (I, [V]), "XDisplayWidth": (I, [V, I]), "XDisplayHeight": (I, [V, I]),
+    "XGetGeometry": (I, [V, UL, P(UL), P(I), P(I), P(U), P(U), P(U), P(U)]),
+    "XQueryTree": (I, [V, UL, P(UL), P(UL), P(V), P(U)]),
+    "XTranslateCoordinates": (I, [V, UL, UL, I, I, P(I), P(I), P(UL)]),
+    "XInternAtom": (UL, [V, ctypes.c_char_p, I]),
+    "XGetWindowProperty": (I, [V, UL, UL, L, L, I, UL, P(UL), P(I), P(UL), P(UL), P(V)]),
+    "XFree": (I, [V]), "XSync": (I, [V, I]), "XKillClient": (I, [V, UL]),
+    "XSendEvent": (I, [V, UL, I, L, V]), "XFlush": (I, [V]), "XCloseDisplay": (I, [V]),
+}
+
 
 class ClientMessage(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong),
-                ("send_event", ctypes.c_int), ("display", ctypes.c_void_p),
-                ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
-                ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+    _fields_ = [("type", I), ("serial", UL), ("send_event", I), ("display", V),
+                ("window", UL), ("message_type", UL), ("format", I), ("data", L * 5)]
 
 
 class Event(ctypes.Union):
-    _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
+    _fields_ = [("xclient", ClientMessage), ("pad", L * 24)]
+
+
+def refs(values):
+    return [ctypes.byref(v) for v in values]
 
 
 class X11:
     """The few Xlib calls the tests need, on one connection of their own."""
 
     def __init__(self, display=None):
-        x = ctypes.CDLL("libX11.so.6")
-        x.XOpenDisplay.restype = ctypes.c_void_p
-        x.XOpenDisplay.argtypes = [ctypes.c_char_p]
-        x.XDefaultRootWindow.restype = ctypes.c_ulong
-        x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-        x.XDefaultScreen.argtypes = [ctypes.c_void_p]
-        x.XDisplayWidth.argtypes = [ctypes.c_void_p, ctypes.c_int]
-        x.XDisplayHeight.argtypes = [ctypes.c_void_p, ctypes.c_int]
-        u, p = ctypes.c_uint, ctypes.POINTER
-        x.XGetGeometry.argtypes = [ctypes.c_void_p, ctypes.c_ulong, p(ctypes.c_ulong),
-                                   p(ctypes.c_int), p(ctypes.c_int), p(u), p(u), p(u), p(u)]
-        x.XQueryTree.argtypes = [ctypes.c_void_p, ctypes.c_ulong, p(ctypes.c_ulong),
-                                 p(ctypes.c_ulong), p(ctypes.c_void_p), p(u)]
-        x.XTranslateCoordinates.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong,
-                                            ctypes.c_int, ctypes.c_int, p(ctypes.c_int),
-                                            p(ctypes.c_int), p(ctypes.c_ulong)]
-        x.XInternAtom.restype = ctypes.c_ulong
-        x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-        x.XGetWindowProperty.argtypes = [
-            ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_long, ctypes.c_long,
-            ctypes.c_int, ctypes.c_ulong, p(ctypes.c_ulong), p(ctypes.c_int),
-            p(ctypes.c_ulong), p(ctypes.c_ulong), p(ctypes.c_void_p)]
-        x.XFree.argtypes = [ctypes.c_void_p]
-        x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
-        x.XKillClient.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
-        x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
-                                 ctypes.c_void_p]
-        x.XFlush.argtypes = [ctypes.c_void_p]
-        x.XCloseDisplay.argtypes = [ctypes.c_void_p]
-        self.x = x
-        self.display = x.XOpenDisplay(display and display.encode())
+        self.x = ctypes.CDLL("libX11.so.6")
+        for name, (result, args) in CALLS.items():
+            call = getattr(self.x, name)
+            call.restype, call.argtypes = result, args
+        self.display = self.x.XOpenDisplay(display and display.encode())
         if not self.display:
             raise Failure("cannot open the X display %r" % (display or os.environ.get("DISPLAY")))
-        self.root = x.XDefaultRootWindow(self.display)
+        self.root = self.x.XDefaultRootWindow(self.display)
 
     def close(self):
         self.x.XCloseDisplay(self.display)
@@ -74,10 +63,8 @@ class X11:
                 self.x.XDisplayHeight(self.display, screen))
 
     def parent(self, window):
-        root, parent = ctypes.c_ulong(), ctypes.c_ulong()
-        children, count = ctypes.c_void_p(), ctypes.c_uint()
-        if not self.x.XQueryTree(self.display, window, ctypes.byref(root), ctypes.byref(parent),
-                                 ctypes.byref(children), ctypes.byref(count)):
+        root, parent, children, count = found = UL(), UL(), V(), U()
+        if not self.x.XQueryTree(self.display, window, *refs(found)):
             raise Failure("window %#x is gone" % window)
         if children:
             self.x.XFree(children)
@@ -85,28 +72,20 @@ class X11:
 
     def rectangle(self, window):
         """Left, top, right and bottom on the screen, borders included."""
-        root, x, y = ctypes.c_ulong(), ctypes.c_int(), ctypes.c_int()
-        w, h, border, depth = ctypes.c_uint(), ctypes.c_uint(), ctypes.c_uint(), ctypes.c_uint()
-        self.x.XGetGeometry(self.display, window, ctypes.byref(root), ctypes.byref(x),
-                            ctypes.byref(y), ctypes.byref(w), ctypes.byref(h),
-                            ctypes.byref(border), ctypes.byref(depth))
-        left, top, child = ctypes.c_int(), ctypes.c_int(), ctypes.c_ulong()
-        self.x.XTranslateCoordinates(self.display, window, self.root, 0, 0, ctypes.byref(left),
-                                     ctypes.byref(top), ctypes.byref(child))
+        root, x, y, w, h, border, depth = geometry = UL(), I(), I(), U(), U(), U(), U()
+        self.x.XGetGeometry(self.display, window, *refs(geometry))
+        left, top, child = at = I(), I(), UL()
+        self.x.XTranslateCoordinates(self.display, window, self.root, 0, 0, *refs(at))
         b = border.value
-        return (left.value - b, top.value - b, left.value + w.value + b,
-                top.value + h.value + b)
+        return left.value - b, top.value - b, left.value + w.value + b, top.value + h.value + b
 
     def manager_running(self):
         """Whether a window manager has announced itself on the root window."""
         atom = self.x.XInternAtom(self.display, b"_NET_SUPPORTING_WM_CHECK", 1)
         if not atom:
             return False
-        kind, fmt = ctypes.c_ulong(), ctypes.c_int()
-        count, after, data = ctypes.c_ulong(), ctypes.c_ulong(), ctypes.c_void_p()
-        self.x.XGetWindowProperty(self.display, self.root, atom, 0, 1, 0, 0, ctypes.byref(kind),
-                                  ctypes.byref(fmt), ctypes.byref(count), ctypes.byref(after),
-                                  ctypes.byref(data))
+        kind, fmt, count, after, data = found = UL(), I(), UL(), UL(), V()
+        self.x.XGetWindowProperty(self.display, self.root, atom, 0, 1, 0, 0, *refs(found))
         if data:
             self.x.XFree(data)
         return count.value > 0
@@ -116,15 +95,12 @@ class X11:
         close button. Without a window manager nothing else delivers one: a
         WM_PROTOCOLS client message carrying WM_DELETE_WINDOW, straight to the
         window."""
-        event = Event()
-        event.xclient.type = 33  # ClientMessage
-        event.xclient.send_event = 1
-        event.xclient.display = self.display
-        event.xclient.window = window
-        event.xclient.message_type = self.x.XInternAtom(self.display, b"WM_PROTOCOLS", 0)
-        event.xclient.format = 32
-        event.xclient.data[0] = self.x.XInternAtom(self.display, b"WM_DELETE_WINDOW", 0)
-        event.xclient.data[1] = 0  # CurrentTime
+        protocols, delete = (self.x.XInternAtom(self.display, name, 0)
+                             for name in (b"WM_PROTOCOLS", b"WM_DELETE_WINDOW"))
+        # 33: ClientMessage; the data's second field, 0, is CurrentTime.
+        event = Event(xclient=ClientMessage(
+            type=33, send_event=1, display=self.display, window=window, format=32,
+            message_type=protocols, data=(L * 5)(delete, 0)))
         if not self.x.XSendEvent(self.display, window, 0, 0, ctypes.byref(event)):
             raise Failure("XSendEvent refused the close request")
         self.x.XFlush(self.display)
@@ -145,10 +121,7 @@ def screen_size():
 
 def kill_client(window, display=None):
     """Closes the connection of the client that made the window, as xkill does."""
-    def ask(x11):
-        x11.x.XKillClient(x11.display, window)
-        x11.sync()
-    with_x11(ask, display)
+    with_x11(lambda x11: (x11.x.XKillClient(x11.display, window), x11.sync()), display)
 
 
 def outer_rectangle(window):

@@ -1,6 +1,5 @@
-"""The end-to-end scenarios, a module a subject. Each scenario is a function
-of the run's context (rodar.py), registered under its name: the CTest test
-e2e.NAME runs it.
+"""The end-to-end scenarios, a module a subject: each a function of the run's
+context (rodar.py), registered under its name, which CTest's e2e.NAME runs.
 """
 
 import importlib

@@ -1,13 +1,5 @@
-"""Damaged or missing picture and font files: the game must play on regardless.
-
-One scenario per kind of damage (arquivos_ruins_DAMAGE, danos.py). One file of
-each kind the game reads is damaged the same way at once, and the game is
-played blind, by the rectangles where things would be: it must reach the menu
-from play and from the pager and end with status 0 on a close request. If that
-fails, each file is then tried damaged alone, so the report names the files
-that cause it. The start screen and the menu keep their pictures: they are what
-the run checks it has reached. Without any pictures, the rectangles still
-answer and the game ends cleanly.
+"""Damaged or missing picture and font files: the game plays on regardless,
+by the rectangles where things would be, and ends cleanly.
 """
 
 import shutil
@@ -18,6 +10,7 @@ from jogador.arranque import Failure
 from jogador.cenarios import scenario
 from jogador.danos import DAMAGES, damaging
 from jogador.jogo import Game
+from jogador.preparos import button_centre
 
 
 def kinds(deck):
@@ -37,19 +30,16 @@ def kinds(deck):
 
 
 def play_blind(ctx, damage, names):
-    """Start, menu, play, menu, pager, menu, close; the table is never looked at."""
-    with Game(ctx.jogo, ctx.imagens, pictures=damaging(damage, names),
-              shots=ctx.capturas) as game:
-        pictures = game.pictures  # the undamaged ones, for where buttons would be
-        undo = pontos.centre(pictures.button_box("desfazer.png", pontos.UNDO_AT))
-        again = pontos.centre(pictures.button_box("botao_dnv.png", pontos.AGAIN_BUTTON_AT))
-        slot = pontos.slot_centre
-        pile = pontos.pile_centre
-
-        game.wait_screen("inicial.jpg")
-        game.click(*pontos.MENU_PLAY)
-        game.wait_screen("menu.jpg")
-        game.click(*pontos.MENU_PLAY)
+    """Start, menu, play, menu, pager, menu, close, with the files named damaged
+    alike: the game must reach the menu from play and from the pager and end
+    with status 0 on a close request. The table is never looked at; the start
+    screen and the menu keep their pictures, by which the run knows them."""
+    with Game(ctx.jogo, ctx.imagens, damaging(damage, names), ctx.capturas) as game:
+        # Where the buttons would be, by the driver's undamaged pictures.
+        undo = button_centre(game, "desfazer.png", pontos.UNDO_AT)
+        again = button_centre(game, "botao_dnv.png", pontos.AGAIN_BUTTON_AT)
+        slot, pile = pontos.slot_centre, pontos.pile_centre
+        game.start_playing()
         # The second card on d1 (its pile picture is damaged; c1 may have no
         # rectangle without its base picture), taken back, the first card (its
         # hand picture is damaged) and another on the ascending piles, a press
@@ -70,35 +60,26 @@ def play_blind(ctx, damage, names):
             game.click(*button)
         game.click(*pontos.PAGER_MENU)
         game.wait_screen("menu.jpg")
-        game.request_close()
-        game.expect_exit_ok()
-
-
-def run(ctx, damage):
-    every = kinds(ctx.deck)
-    try:
-        play_blind(ctx, damage, sorted(every.values()))
-        return None
-    except Failure as failure:
-        first = failure
-    # Which of the files, damaged alone, make it fail?
-    guilty = []
-    for kind, name in sorted(every.items()):
-        try:
-            play_blind(ctx, damage, [name])
-        except Failure as failure:
-            guilty.append("%s %s: %s" % (kind, name, failure))
-    if not guilty:
-        return "%s, with every file damaged at once only: %s" % (damage, first)
-    return "%s:\n  %s" % (damage, "\n  ".join(guilty))
+        game.request_close(ends=True)
 
 
 def damaged(damage):
     def damaged_files(ctx):
-        complaint = run(ctx, damage)
-        if complaint:
-            raise Failure("with damaged files, " + complaint)
-    damaged_files.__doc__ = "Files %s: the game plays on." % damage
+        """Every kind of file damaged at once; if that fails, each file alone,
+        so that the report names the files that cause it."""
+        every = kinds(ctx.deck)
+        try:
+            return play_blind(ctx, damage, sorted(every.values()))
+        except Failure as failure:
+            first = failure
+        guilty = []
+        for kind, name in sorted(every.items()):
+            try:
+                play_blind(ctx, damage, [name])
+            except Failure as failure:
+                guilty.append("%s %s: %s" % (kind, name, failure))
+        raise Failure("with damaged files, %s" % damage + (":\n  " + "\n  ".join(guilty) if guilty
+                      else ", with every file damaged at once only: %s" % first))
     return damaged_files
 
 
@@ -138,8 +119,7 @@ def without_pictures(ctx, pictures):
         game.click(*pontos.MENU_PLAY)
         game.click(*pontos.MENU_LEAVE)
         game.expect_running()
-        game.request_close()
-        game.expect_exit_ok()
+        game.request_close(ends=True)
 
 
 @scenario

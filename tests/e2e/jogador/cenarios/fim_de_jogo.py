@@ -1,33 +1,30 @@
-"""The end of a game: lost when no card of the hand fits (and not before the
-two new cards are dealt), won when deck and hand are empty, and a close
-request that ends a game in play.
+"""The end of a game: lost when no card of the hand fits (not before the two
+new cards are dealt), won when deck and hand are empty, or closed in play.
 """
 
 from jogador import pontos, regras
 from jogador.cenarios import scenario
-from jogador.preparos import check, expect_kept, line_for, lose, new_table, play_line, playing
+from jogador.preparos import check, expect_kept, line_for, lose, play_line, playing
 
 
 @scenario
 def perdeu(ctx):
     """A hand that fits nowhere shows the lost screen; play again deals anew, leave ends."""
     line = line_for(regras.find_loss, ctx, "losing line")
-    game, table = playing(ctx)
-    with game:
+    with playing(ctx) as (game, table):
         # Every play but the last leaves a move, so the game goes on until then.
         play_line(game, table, line[:-1])
         game.wait_table(table, what="the table before the last play")
-        lose(ctx, game, table, line[-1:])
+        lose(game, table, line[-1:])
         # Presses outside both buttons keep the screen.
         game.click(100, 510)
         game.click(230, 520)
         expect_kept(game, "perdeu2.jpg", "a press outside the buttons left the lost screen")
 
         game.click(*pontos.RESULT_AGAIN)
-        table = new_table(ctx)
-        game.wait_table(table, undo=False, what="a new deal after the lost screen")
+        table = game.wait_deal(ctx.deck, "a new deal after the lost screen")
 
-        lose(ctx, game, table, line)
+        lose(game, table, line)
         game.click(*pontos.RESULT_LEAVE)
         game.expect_exit_ok()
 
@@ -36,8 +33,7 @@ def perdeu(ctx):
 def sem_derrota_antes_da_reposicao(ctx):
     """Six cards that fit nowhere are no loss while the two cards dealt at once fit."""
     line = line_for(regras.find_stuck_before_refill, ctx, "such position")
-    game, table = playing(ctx)
-    with game:
+    with playing(ctx) as (game, table):
         play_line(game, table, line)
         game.wait_table(table, undo=False, what="the refilled hand, still in play")
         # One of the new cards is played; the game then ends or goes on as
@@ -53,8 +49,7 @@ def sem_derrota_antes_da_reposicao(ctx):
 def ganhou(ctx):
     """A whole game won through the window ends on the won screen; a close request ends it."""
     line = line_for(regras.find_win, ctx, "winning line")
-    game, table = playing(ctx)
-    with game:
+    with playing(ctx) as (game, table):
         for number, (value, pile) in enumerate(line, 1):
             game.play(table, value, pile)
             # Look at the whole table now and then, to stop early and clearly
@@ -63,14 +58,11 @@ def ganhou(ctx):
                 game.wait_table(table, what="the table after %d plays" % number)
         check(table.won(), "the model has not won")
         game.wait_screen("ganhou2.jpg")
-        game.request_close()
-        game.expect_exit_ok()
+        game.request_close(ends=True)
 
 
 @scenario
 def fechar_jogando(ctx):
     """A close request during play ends the game."""
-    game, table = playing(ctx, first_card=True)
-    with game:
-        game.request_close()
-        game.expect_exit_ok()
+    with playing(ctx, first_card=True) as (game, table):
+        game.request_close(ends=True)

@@ -1,40 +1,34 @@
-"""Play and undo: cards dragged onto the piles that take them and back from
-those that refuse them, the count, the undo button, the hand refilled, the
-menu in the middle of a game and the play-again button.
+"""Play and undo: cards dragged onto piles that take or refuse them, the count,
+undo, the hand refilled, the menu in the middle of a game and play again.
 """
 
 from jogador import figuras, pontos, regras
 from jogador.cenarios import scenario
-from jogador.preparos import button_centre, check, first_play, new_table, play_first, playing
+from jogador.preparos import button_centre, check, first_play, play_first, play_seen, playing
 
 
 @scenario
 def jogada_valida(ctx):
     """A card dragged onto a pile that takes it lies there and leaves its slot empty."""
-    game, table = playing(ctx)
-    with game:
+    with playing(ctx) as (game, table):
         count_before = game.count_region()
         value, pile = first_play(table)
-        slot = game.play(table, value, pile)
-        game.wait_table(table, undo=True, what="%d on %s" % (value, regras.NAMES[pile]))
+        slot = play_seen(game, table, value, pile, undo=True)
         check(table.slots[slot] == 0, "the model kept the card")
         check(figuras.difference(game.count_region(), count_before) > figuras.SAME,
               "the count did not change after a play")
         # A second card, higher, onto the same ascending pile: it now shows that card.
         higher = min(v for v in table.slots if v and v > value)
-        game.play(table, higher, pile)
-        game.wait_table(table, what="%d on %s" % (higher, regras.NAMES[pile]))
+        play_seen(game, table, higher, pile)
 
 
 @scenario
 def jogada_recusada(ctx):
     """A card that a pile refuses, or that lands on no pile, goes back to its slot."""
-    game, table = playing(ctx)
-    with game:
+    with playing(ctx) as (game, table):
         # A high card on an ascending pile, so that a lower one is refused there.
         value = max(table.slots)
-        game.play(table, value, regras.C1)
-        game.wait_table(table, undo=True, what="%d on c1" % value)
+        play_seen(game, table, value, regras.C1, undo=True)
         count_after_play = game.count_region()
         refused = next(v for v in table.slots if v and not table.can_play(v, regras.C1))
         slot = table.slot_of(refused)
@@ -77,29 +71,24 @@ def jogada_recusada(ctx):
 def arrasto_da_pilha(ctx):
     """A press on a pile where a card was just played picks nothing up, so the
     card that drag ends on is still the one a press there takes."""
-    game, table = playing(ctx)
-    with game:
+    with playing(ctx) as (game, table):
         value = table.slots[0]
-        game.play(table, value, regras.D1)
-        game.wait_table(table, undo=True, what="%d on d1" % value)
+        play_seen(game, table, value, regras.D1, undo=True)
         game.drag(pontos.pile_centre(regras.D1), pontos.slot_centre(1))
         game.wait_table(table, undo=True, what="nothing moved by a drag from d1")
-        game.play(table, table.slots[1], regras.C1)
-        game.wait_table(table, what="slot 1's card on c1")
+        play_seen(game, table, table.slots[1], regras.C1, what="slot 1's card on c1")
 
 
 @scenario
 def desfazer(ctx):
     """Undo takes the last card back: the pile shows what it showed before."""
-    game, table = playing(ctx)
-    with game:
+    with playing(ctx) as (game, table):
         count_start = game.count_region()
         undo = button_centre(game, "desfazer.png", pontos.UNDO_AT)
 
         # The first card on a pile: the pile shows its base picture again.
         value = table.slots[0]
-        game.play(table, value, regras.D1)
-        game.wait_table(table, undo=True, what="%d on d1" % value)
+        play_seen(game, table, value, regras.D1, undo=True)
         game.click(*undo)
         table.take_back(regras.D1)
         game.wait_table(table, undo=False, what="d1 empty again after the undo")
@@ -117,8 +106,8 @@ def desfazer(ctx):
         game.play(table, second, regras.D2)
         game.wait_table(table, undo=False, what="the hand refilled")
         third = next(v for v in table.slots if v and table.can_play(v, regras.C1))
-        slot = game.play(table, third, regras.C1)
-        game.wait_table(table, undo=True, what="%d on %d on c1" % (third, first))
+        slot = play_seen(game, table, third, regras.C1, undo=True,
+                         what="%d on %d on c1" % (third, first))
         game.click(*undo)
         table.take_back(regras.C1)
         check(table.slots[slot] == third, "the model put the card elsewhere")
@@ -128,12 +117,11 @@ def desfazer(ctx):
 @scenario
 def reposicao(ctx):
     """Two plays from a full hand deal two new cards and take the undo away."""
-    game, table = playing(ctx)
-    with game:
+    with playing(ctx) as (game, table):
         deck_next = ctx.deck[8:10]
         a, b = table.slots[3], table.slots[5]
-        game.play(table, a, regras.C1 if a < b else regras.D1)
-        game.wait_table(table, undo=True, what="the first card played")
+        play_seen(game, table, a, regras.C1 if a < b else regras.D1, undo=True,
+                  what="the first card played")
         game.play(table, b, regras.D1 if a < b else regras.C1)
         check(table.slots[3] == deck_next[0] and table.slots[5] == deck_next[1],
               "the model dealt elsewhere")
@@ -146,8 +134,7 @@ def reposicao(ctx):
 @scenario
 def menu_durante_o_jogo(ctx):
     """Escape, or the menu button, shows the menu; play there goes on with the same deal."""
-    game, table = playing(ctx, first_card=True)
-    with game:
+    with playing(ctx, first_card=True) as (game, table):
         game.key("Escape")
         game.wait_screen("menu.jpg")
         game.click(*pontos.MENU_PLAY)
@@ -159,15 +146,14 @@ def menu_durante_o_jogo(ctx):
         game.wait_table(table, undo=True, what="the same game after the menu button and play")
         # And the game goes on from there.
         other = next(v for v in table.slots if v and table.can_play(v, regras.D1))
-        game.play(table, other, regras.D1)
-        game.wait_table(table, undo=False, what="the next play after the menu")
+        play_seen(game, table, other, regras.D1, undo=False,
+                  what="the next play after the menu")
 
 
 @scenario
 def jogar_novamente(ctx):
     """The play-again button deals anew: bare piles, the opening hand, the full count."""
-    game, table = playing(ctx)
-    with game:
+    with playing(ctx) as (game, table):
         count_start = game.count_region()
         opening = list(table.slots)
         for value, pile in regras.find_win(ctx.deck)[:3]:
@@ -175,9 +161,8 @@ def jogar_novamente(ctx):
         game.wait_table(table, undo=True, what="three cards played")
         game.click(*button_centre(game, "botao_dnv.png", pontos.AGAIN_BUTTON_AT))
         # The clock is frozen, so the new deal is the same as the first.
-        table = new_table(ctx)
+        table = game.wait_deal(ctx.deck, "a new deal")
         check(table.slots == opening, "the model dealt another hand")
-        game.wait_table(table, undo=False, what="a new deal")
         check(figuras.difference(game.count_region(), count_start) < figuras.SAME,
               "the count is not back to its starting value")
         play_first(game, table, "the first play of the new deal")

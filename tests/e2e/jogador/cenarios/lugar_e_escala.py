@@ -1,46 +1,45 @@
 """The window's place and scale: wholly on screens of every size and shape,
-with and without a window manager, on the monitor that holds the pointer, and
-at the desktop's scale (X11's Xft.dpi, Windows's LogPixels) with the pictures'
-twins painted at twice the size.
+with and without a window manager, on the monitor that holds the pointer, at
+the desktop's scale (Xft.dpi, Windows's LogPixels) with the pictures' twins.
 """
 
+import contextlib
 import os
 import subprocess
 import time
 
-from jogador import area_de_trabalho, figuras, pontos, x11
-from jogador.area_de_trabalho import desktop_scale
+from jogador import figuras, pontos, x11
+from jogador.area_de_trabalho import desktop_scale, openbox
 from jogador.cenarios import scenario
 from jogador.danos import damaging
 from jogador.jogo import Game, xdotool
-from jogador.preparos import check, expect_kept, new_table, play_first
+from jogador.preparos import check, expect_kept, play_first
 
 
-def expect_on_screen(game, area=None):
-    """The window, with any frame around it, lies wholly on the screen, or
-    within the area given (left, top, right, bottom)."""
+@contextlib.contextmanager
+def on_screen(ctx, area=None):
+    """A game whose window, with any frame around it, lies wholly on the
+    screen, or within the area given (left, top, right, bottom)."""
     area = area or (0, 0) + x11.screen_size()
-    # A window manager may still be moving the window into place.
-    deadline = time.monotonic() + 5.0
-    previous = None
-    while True:
+    with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+        # A window manager may still be moving the window into place.
+        deadline, previous = time.monotonic() + 5.0, None
         rectangle = x11.outer_rectangle(game.window)
-        if rectangle == previous or time.monotonic() > deadline:
-            break
-        previous = rectangle
-        time.sleep(0.3)
-    left, top, right, bottom = rectangle
-    check(area[0] <= left and right <= area[2] and area[1] <= top and bottom <= area[3],
-          "the window spans (%d, %d)-(%d, %d), outside (%d, %d)-(%d, %d)"
-          % (rectangle + area))
+        while rectangle != previous and time.monotonic() <= deadline:
+            time.sleep(0.3)
+            previous, rectangle = rectangle, x11.outer_rectangle(game.window)
+        left, top, right, bottom = rectangle
+        check(area[0] <= left and right <= area[2] and area[1] <= top and bottom <= area[3],
+              "the window spans (%d, %d)-(%d, %d), outside (%d, %d)-(%d, %d)"
+              % (rectangle + area))
+        yield game
 
 
 @scenario
 def janela_na_tela(ctx):
     """The window opens wholly on the screen, whatever the screen's size, with
     the icon that taskbars and window switchers show."""
-    with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
-        expect_on_screen(game)
+    with on_screen(ctx) as game:
         game.wait_screen("inicial.jpg")
         icon = subprocess.run(["xprop", "-id", str(game.window), "_NET_WM_ICON"], check=True,
                               stdout=subprocess.PIPE, timeout=20).stdout.decode()
@@ -52,47 +51,42 @@ def janela_na_tela_com_openbox(ctx):
     """The same under a real window manager, which honours where the game asks
     for its window to go, and frames it with a title bar: the window keeps its
     size, and the frame's close button asks it to close."""
-    with area_de_trabalho.Openbox():
-        with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
-            expect_on_screen(game)
-            left, top, right, bottom = x11.outer_rectangle(game.window)
-            title = game.y - top
-            check(title > max(game.x - left, bottom - game.y - game.size[1]),
-                  "no title bar over the window: its frame spans (%d, %d)-(%d, %d)"
-                  % (left, top, right, bottom))
-            xdotool("windowsize", game.window, 600, 700)
-            # openbox's close button, at the right end of its title bar. On
-            # the start screen a close request leads to the menu, which the
-            # resize request came before.
-            for _ in range(2):
-                xdotool("mousemove", right - 12, top + title // 2, "click", 1)
-                game.settle()
-                if game.running():
-                    game.wait_screen("menu.jpg")
-                    check(game.size == (pontos.WIDTH, pontos.HEIGHT),
-                          "the window was resized to %dx%d" % game.size)
-            game.expect_exit_ok()
+    with openbox(), on_screen(ctx) as game:
+        left, top, right, bottom = x11.outer_rectangle(game.window)
+        title = game.y - top
+        check(title > max(game.x - left, bottom - game.y - game.size[1]),
+              "no title bar over the window: its frame spans (%d, %d)-(%d, %d)"
+              % (left, top, right, bottom))
+        xdotool("windowsize", game.window, 600, 700)
+        # openbox's close button, at the right end of its title bar. On the
+        # start screen a close request leads to the menu, which the resize
+        # request came before.
+        for _ in range(2):
+            xdotool("mousemove", right - 12, top + title // 2, "click", 1)
+            game.settle()
+            if game.running():
+                game.wait_screen("menu.jpg")
+                check(game.size == (pontos.WIDTH, pontos.HEIGHT),
+                      "the window was resized to %dx%d" % game.size)
+        game.expect_exit_ok()
 
 
 def scaled_walk(ctx, dpi, size, edges=False, damaged=(), damage="cortado"):
     """A desktop at that scale: a window of that many pixels, and the start
     screen, the menu (its play button's edges at the pixel if asked), the table
-    and a card played, all at the same points as at 100%. The twins of the
-    pictures `damaged` are spoilt in the game's copy: it shows those pictures
-    magnified instead."""
+    and a card played, all at the same points as at 100%; the pictures
+    `damaged` shown magnified, their twins spoilt in the game's copy."""
     desktop_scale(dpi)
     twins = ["@2x".join(os.path.splitext(name)) for name in damaged]
-    with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas,
-                     pictures=damaging(damage, twins)) as game:
+    with Game(ctx.jogo, ctx.imagens, damaging(damage, twins), ctx.capturas) as game:
         game.pictures.damaged.update(damaged)
         check(game.size == size, "the window is %dx%d, not %dx%d" % (game.size + size))
         if edges:
             game.wait_screen("inicial.jpg")
             # Not the start screen's other form: magnified, or (damaged) its twin.
-            drawn = game.pictures.damaged
-            game.pictures.damaged = drawn ^ {"inicial.jpg"}
+            game.pictures.damaged ^= {"inicial.jpg"}
             other = game.screen_complaint(game.last_shot, "inicial.jpg")
-            game.pictures.damaged = drawn
+            game.pictures.damaged ^= {"inicial.jpg"}
             check(other is not None, "the start screen matches inicial.jpg and its twin alike")
             game.click(*pontos.MENU_PLAY)
             game.wait_screen("menu.jpg")
@@ -103,9 +97,7 @@ def scaled_walk(ctx, dpi, size, edges=False, damaged=(), damage="cortado"):
             game.click(339.5, 259.5)
         else:
             game.start_playing()
-        table = new_table(ctx)
-        game.wait_table(table, undo=False, what="the opening deal")
-        play_first(game, table)
+        play_first(game, game.wait_deal(ctx.deck))
 
 
 @scenario
@@ -132,8 +124,7 @@ def escala_2_em_1080(ctx):
     """200% on a 1920x1080 screen, too small for it: the scale is lowered
     until the window fits the screen whole."""
     desktop_scale(192)
-    with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
-        expect_on_screen(game)
+    with on_screen(ctx) as game:
         check(game.scale > 1, "the scale fell to %.2f" % game.scale)
         game.wait_screen("inicial.jpg")
 
@@ -146,8 +137,8 @@ def on_the_pointers_monitor(ctx):
                         "none"], check=True, timeout=20)
     for left in (0, 1920):
         xdotool("mousemove", left + 960, 540)
-        with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
-            expect_on_screen(game, (left, 0, left + 1920, 1080))
+        with on_screen(ctx, (left, 0, left + 1920, 1080)):
+            pass  # what is checked is where the window opens
 
 
 @scenario
@@ -157,7 +148,7 @@ def dois_monitores(ctx):
 
 @scenario
 def dois_monitores_com_openbox(ctx):
-    with area_de_trabalho.Openbox():
+    with openbox():
         on_the_pointers_monitor(ctx)
 
 
@@ -166,8 +157,7 @@ def tela_larga(ctx):
     """A 3840x1080 screen with no monitors and no window manager, where the
     library's own first place for a window lies below the screen: the game
     shows."""
-    with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
-        expect_on_screen(game)
+    with on_screen(ctx) as game:
         game.wait_screen("inicial.jpg")
 
 
@@ -182,12 +172,9 @@ def escala_do_windows(ctx):
     try:
         with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
             check(game.size == (900, 1200), "the window is %dx%d, not 900x1200" % game.size)
-            game.wait_screen("inicial.jpg")
-            game.click(*pontos.MENU_PLAY)
-            game.wait_screen("menu.jpg")
+            game.to_menu()
             # Its pixel, unmapped, would fall outside every button.
-            game.click(*pontos.MENU_INSTRUCTIONS)
-            game.wait_page(1)
+            game.turn_page(pontos.MENU_INSTRUCTIONS, 1)
     finally:
         subprocess.run(reg + ["delete", key, "/v", "LogPixels", "/f"],
                        stdout=subprocess.DEVNULL, timeout=60)

@@ -1,6 +1,5 @@
-"""Starting without a display: the game says so in one line and ends with
-status 1, when DISPLAY is unset or names no server, and when the display goes
-away in play.
+"""Without a display, at start-up or when it goes away in play: the game says
+so in one line and ends with status 1.
 """
 
 import os
@@ -9,7 +8,7 @@ import subprocess
 import tempfile
 
 from jogador import arranque, vestigios, x11
-from jogador.area_de_trabalho import own_server
+from jogador.area_de_trabalho import end, own_server
 from jogador.arranque import Failure, die_with_parent
 from jogador.cenarios import scenario
 from jogador.preparos import check
@@ -31,7 +30,7 @@ def run_on(ctx, display, during=None):
     process = subprocess.Popen(arranque.command(ctx.jogo), env=env, cwd=folder,
                                stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
                                preexec_fn=die_with_parent)
-    vestigios.started(process, ctx.jogo)
+    vestigios.started(process.pid, ctx.jogo)
     try:
         if during is not None:
             # Asked with the display alone: the game's frozen clock is its own.
@@ -67,8 +66,7 @@ def display_lost(ctx, stop):
         return run_on(ctx, name, lambda window: stop(server, name, window))
     finally:
         # Ended as a server should be, it leaves no lock behind for the next.
-        server.terminate()
-        server.wait()
+        end(server)
 
 
 # How the game starts and stops without a desktop to show it: (case, how it

@@ -1,6 +1,6 @@
-"""The screens: the start screen, the menu and the instructions pager, each
-showing its picture and answering the mouse and the close button; and every
-screen asleep while it waits, painting itself again when uncovered.
+"""The start screen, the menu and the pager, each showing its picture and
+answering the mouse and the close button, asleep while it waits and painting
+itself again when uncovered.
 """
 
 import time
@@ -8,7 +8,7 @@ import time
 from jogador import area_de_trabalho, figuras, pontos, regras
 from jogador.cenarios import scenario
 from jogador.jogo import Game, xdotool
-from jogador.preparos import check, expect_kept, line_for, lose, new_table, play_first
+from jogador.preparos import check, expect_kept, line_for, lose, play_first
 
 
 @scenario
@@ -30,8 +30,7 @@ def inicio_menu_jogo(ctx):
         game.click(230, 270)
         expect_kept(game, "menu.jpg", "a press between the menu's buttons left the menu")
         game.click(*pontos.MENU_PLAY)
-        table = new_table(ctx)
-        shot = game.wait_table(table, undo=False, what="the opening deal")
+        shot = game.wait_table(regras.Table(ctx.deck), undo=False, what="the opening deal")
         for name, at in (("botao_menu.png", pontos.MENU_BUTTON_AT),
                          ("botao_dnv.png", pontos.AGAIN_BUTTON_AT)):
             complaint = game.button_complaint(shot, name, at)
@@ -56,8 +55,7 @@ def instrucoes(ctx):
         game.turn_page(pontos.PAGER_NEXT, 2)
 
         game.click(*pontos.PAGER_PLAY)
-        table = new_table(ctx)
-        game.wait_table(table, undo=False, what="the table after play in the pager")
+        table = game.wait_deal(ctx.deck, "the table after play in the pager")
         play_first(game, table, "a play")
 
         # Back through the menu: a new visit starts on page 1, and its menu
@@ -83,8 +81,7 @@ def fechar_na_tela_inicial(ctx):
         game.request_close()
         game.wait_screen("menu.jpg")
         game.expect_running()
-        game.request_close()
-        game.expect_exit_ok()
+        game.request_close(ends=True)
 
 
 @scenario
@@ -93,9 +90,7 @@ def fechar_nas_instrucoes(ctx):
     with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
         game.open_instructions()
         game.turn_page(pontos.PAGER_NEXT, 2)
-        game.request_close()
-        game.expect_exit_ok()
-
+        game.request_close(ends=True)
 
 
 def expect_asleep(game, where, seconds=3.0):
@@ -133,25 +128,21 @@ def telas_em_espera(ctx):
     without a compositor every screen and the table paint themselves again when
     a window that covered them goes away."""
     line = line_for(regras.find_loss, ctx, "losing line")
-    with area_de_trabalho.Openbox():
-        with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
-            game.wait_screen("inicial.jpg")
-            expect_asleep(game, "the start screen")
-            expect_repainted(game, "the start screen")
-            game.click(*pontos.MENU_PLAY)
-            game.wait_screen("menu.jpg")
-            expect_asleep(game, "the menu")
-            expect_repainted(game, "the menu")
-            game.click(*pontos.MENU_INSTRUCTIONS)
-            game.wait_page(1)
-            game.click(*pontos.PAGER_NEXT)
-            game.wait_page(2)
-            expect_repainted(game, "a page of the instructions")
-            game.click(*pontos.PAGER_PLAY)
-            table = new_table(ctx)
-            game.wait_table(table, undo=False, what="the opening deal")
-            expect_asleep(game, "the table")
-            expect_repainted(game, "the table")
-            lose(ctx, game, table, line)
-            expect_repainted(game, "the lost screen")
+    with area_de_trabalho.openbox(), Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+        game.wait_screen("inicial.jpg")
+        expect_asleep(game, "the start screen")
+        expect_repainted(game, "the start screen")
+        game.click(*pontos.MENU_PLAY)
+        game.wait_screen("menu.jpg")
+        expect_asleep(game, "the menu")
+        expect_repainted(game, "the menu")
+        game.turn_page(pontos.MENU_INSTRUCTIONS, 1)
+        game.turn_page(pontos.PAGER_NEXT, 2)
+        expect_repainted(game, "a page of the instructions")
+        game.click(*pontos.PAGER_PLAY)
+        table = game.wait_deal(ctx.deck)
+        expect_asleep(game, "the table")
+        expect_repainted(game, "the table")
+        lose(game, table, line)
+        expect_repainted(game, "the lost screen")
 
