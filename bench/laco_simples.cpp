@@ -11,6 +11,7 @@
 // versions differ.
 
 #include "plataforma/face_sfml.hpp"
+#include "plataforma/lugares.hpp"
 
 #include <SFML/Graphics.hpp>
 
@@ -50,8 +51,7 @@ struct Figura {
 };
 
 sf::Vector2f casa(int slot) {
-    return slot % 2 == 0 ? sf::Vector2f(40.0f * slot + 100.0f, 408.0f)
-                         : sf::Vector2f(40.0f * slot + 60.0f, 508.0f);
+    return {lugares::casas_mao[slot].x, lugares::casas_mao[slot].y};
 }
 
 } // namespace
@@ -68,8 +68,9 @@ int main(int argc, char** argv) {
     }
 
     Figura fundo("fundo2.jpg", 0.0f, 0.0f, false);
-    Figura menu("botao_menu.png", 187.0f, 17.0f, false);
-    Figura dnv("botao_dnv.png", 300.0f, 17.0f, false);
+    Figura menu("botao_menu.png", lugares::botao_menu.x, lugares::botao_menu.y, false);
+    Figura dnv("botao_dnv.png", lugares::botao_jogar_novamente.x, lugares::botao_jogar_novamente.y,
+               false);
     sf::Font fonte;
     face_sfml::abrir_fonte(fonte, "imagens/star.ttf");
     sf::Text contagem = face_sfml::texto_vazio();
@@ -77,16 +78,16 @@ int main(int argc, char** argv) {
     contagem.setString("99");
     contagem.setCharacterSize(static_cast<unsigned>(std::lround(20 * escala)));
     contagem.setScale({1.0f / escala, 1.0f / escala});
-    contagem.setPosition({100.0f, 10.0f});
+    contagem.setPosition({lugares::contagem.x, lugares::contagem.y});
     contagem.setOutlineColor(sf::Color::Blue);
     contagem.setOutlineThickness(0.5f * escala);
     contagem.setFillColor(sf::Color::Transparent);
 
     std::array<std::unique_ptr<Figura>, 4> pilhas = {
-        std::make_unique<Figura>("fundo0.jpg", 304.0f, 64.0f, false),
-        std::make_unique<Figura>("fundo0.jpg", 100.0f, 64.0f, false),
-        std::make_unique<Figura>("fundo100.jpg", 304.0f, 228.0f, false),
-        std::make_unique<Figura>("fundo100.jpg", 100.0f, 228.0f, false)};
+        std::make_unique<Figura>("fundo0.jpg", lugares::pilha_c1.x, lugares::pilha_c1.y, false),
+        std::make_unique<Figura>("fundo0.jpg", lugares::pilha_c2.x, lugares::pilha_c2.y, false),
+        std::make_unique<Figura>("fundo100.jpg", lugares::pilha_d1.x, lugares::pilha_d1.y, false),
+        std::make_unique<Figura>("fundo100.jpg", lugares::pilha_d2.x, lugares::pilha_d2.y, false)};
     std::array<std::unique_ptr<Figura>, 8> mao;
     for (int slot = 0; slot < 8; ++slot) {
         const sf::Vector2f p = casa(slot);

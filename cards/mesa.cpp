@@ -1,5 +1,7 @@
 #include "cards/mesa.hpp"
 
+#include "plataforma/lugares.hpp"
+
 mesa::mesa() : cartas_mesa{}, elementos{}, NroElementos(0), carregada(false) {
     LimpaMesa();
     for (cartas*& carta : cartas_mesa) {
@@ -161,10 +163,8 @@ sf::FloatRect mesa::get_bounding_rect() const {
 }
 
 sf::Vector2f mesa::posicao_casa(int slot) {
-    if (slot % 2 == 0) {
-        return sf::Vector2f(40.0f * static_cast<float>(slot) + 100.0f, 408.0f);
-    }
-    return sf::Vector2f(40.0f * static_cast<float>(slot) + 60.0f, 508.0f);
+    const lugares::ponto casa = lugares::casas_mao[slot];
+    return {casa.x, casa.y};
 }
 
 bool mesa::slot_valido(int slot) {

@@ -16,6 +16,7 @@ class Instrucoes;
 
 // The game itself: the window, the state machine over the screens and play,
 // the deal, the play pass with its drag and drop, and undo. Never instantiated.
+// Its play pass and undo are written in jogada.cpp, the rest in jogo.cpp.
 //
 // The game objects are passed everywhere in one order: the hand, the ascending
 // piles c1 and c2, the descending piles d1 and d2, the deck, and the deal's
@@ -122,4 +123,8 @@ public:
     // pile (1 c1, 2 c2, 3 d1, 4 d2).
     static bool podeDesfazer;
     static int ultimaPilhaAtualizada;
+
+    // What an empty ascending and an empty descending pile show.
+    static constexpr const char* fundo_crescente = "imagens/fundo0.jpg";
+    static constexpr const char* fundo_decrescente = "imagens/fundo100.jpg";
 };

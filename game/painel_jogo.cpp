@@ -1,6 +1,7 @@
 #include "game/painel_jogo.hpp"
 
 #include "plataforma/escala_arte.hpp"
+#include "plataforma/lugares.hpp"
 
 #include <cmath>
 #include <string>
@@ -14,14 +15,14 @@ constexpr float contorno_contagem = 0.5f;
 } // namespace
 
 painel_jogo::painel_jogo() : carregado(false), fonte_lida(false) {
-    contagem.setPosition({100.0f, 10.0f});
+    contagem.setPosition({lugares::contagem.x, lugares::contagem.y});
     contagem.setCharacterSize(static_cast<unsigned>(pontos_contagem));
     contagem.setOutlineColor(sf::Color::Blue);
     contagem.setOutlineThickness(contorno_contagem);
     contagem.setFillColor(sf::Color::Transparent);
-    desfazer.setPosition({204.0f, 180.0f});
-    botao_menu.setPosition({187.0f, 17.0f});
-    botao_dnv.setPosition({300.0f, 17.0f});
+    desfazer.setPosition({lugares::botao_desfazer.x, lugares::botao_desfazer.y});
+    botao_menu.setPosition({lugares::botao_menu.x, lugares::botao_menu.y});
+    botao_dnv.setPosition({lugares::botao_jogar_novamente.x, lugares::botao_jogar_novamente.y});
 }
 
 void painel_jogo::preparar() {

@@ -1,22 +1,3 @@
 #include "screens/ganhou.hpp"
 
-#include "screens/tela_comum.hpp"
-
-int Ganhou::Mostrar(sf::RenderWindow& janela) {
-    // The two buttons touch along y = 520, which belongs to neither.
-    itens.push_back(tela_comum::item<item_ganhou>(100, 500, 340, 520, 2)); // play again
-    itens.push_back(tela_comum::item<item_ganhou>(120, 520, 320, 580, 1)); // leave
-
-    // Without the picture the buttons still answer where they would be.
-    figura.carregar("imagens/ganhou2.jpg");
-    figura.mostrar(janela);
-    return obter_resposta_ganhou(janela);
-}
-
-int Ganhou::clique(int x, int y) {
-    return tela_comum::clique(itens, x, y);
-}
-
-int Ganhou::obter_resposta_ganhou(sf::RenderWindow& janela) {
-    return tela_comum::esperar_resposta(janela, figura, itens, 1);
-}
+Ganhou::Ganhou() : tela_resultado("imagens/ganhou2.jpg") {}

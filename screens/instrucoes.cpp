@@ -1,6 +1,7 @@
 #include "screens/instrucoes.hpp"
 
 #include "plataforma/escala_arte.hpp"
+#include "plataforma/lugares.hpp"
 #include "screens/tela_comum.hpp"
 
 #include <string>
@@ -35,15 +36,13 @@ int Instrucoes::Mostrar(sf::RenderWindow& janela) {
     escala_arte::carregar(textura_pagina, sprite_pagina,
                           "imagens/tutorial" + std::to_string(get_k()) + ".jpg");
     sprite_pagina.setOrigin({0.0f, 0.0f});
-    sprite_pagina.setPosition({80.0f, 100.0f});
+    sprite_pagina.setPosition({lugares::pagina.x, lugares::pagina.y});
 
-    // The same buttons on every showing; cleared so a long visit does not
-    // pile up copies of them.
-    itens.clear();
-    itens.push_back(tela_comum::item<Item_Instrucoes>(20, 540, 180, 580, 2));  // play
-    itens.push_back(tela_comum::item<Item_Instrucoes>(280, 540, 420, 580, 1)); // menu
-    itens.push_back(tela_comum::item<Item_Instrucoes>(280, 440, 384, 500, 4)); // next
-    itens.push_back(tela_comum::item<Item_Instrucoes>(50, 440, 170, 500, 5));  // previous
+    // The same buttons on every showing, not more copies of them each time.
+    itens = {{lugares::instrucoes_jogar, 2},
+             {lugares::instrucoes_menu, 1},
+             {lugares::instrucoes_proxima, 4},
+             {lugares::instrucoes_anterior, 5}};
 
     figura.carregar("imagens/instrucoes.jpg", &sprite_pagina);
     figura.mostrar(janela);

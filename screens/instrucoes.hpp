@@ -2,6 +2,7 @@
 
 #include "plataforma/face_sfml.hpp"
 #include "screens/figura_tela.hpp"
+#include "screens/tela_comum.hpp"
 
 #include <SFML/Graphics.hpp>
 #include <list>
@@ -12,14 +13,6 @@
 // 0 a press that hit no button.
 class Instrucoes {
 public:
-    struct Item_Instrucoes {
-        Item_Instrucoes() : retangulo({0, 0}, {0, 0}), resposta(0) {}
-
-        // left and top, and the right and bottom edges in the size
-        sf::Rect<int> retangulo;
-        int resposta;
-    };
-
     Instrucoes();
 
     // 1 to 8 only; anything else is ignored.
@@ -33,7 +26,7 @@ public:
     int clique(int x, int y);
     int obter_resposta_instrucao(sf::RenderWindow& janela);
 
-    std::list<Item_Instrucoes> itens;
+    std::list<item_tela> itens;
     // The picture shown, kept while the screen waits.
     figura_tela figura;
     // The page keeps its picture between showings: a page whose file is missing

@@ -1,11 +1,10 @@
 #include "screens/menu.hpp"
 
+#include "plataforma/lugares.hpp"
 #include "screens/tela_comum.hpp"
 
 int Menu::Mostrar(sf::RenderWindow& janela) {
-    itens.push_back(tela_comum::item<Item_Menu>(120, 200, 340, 260, 2)); // play
-    itens.push_back(tela_comum::item<Item_Menu>(140, 370, 320, 420, 1)); // leave
-    itens.push_back(tela_comum::item<Item_Menu>(40, 280, 440, 340, 3));  // instructions
+    itens = {{lugares::menu_jogar, 2}, {lugares::menu_sair, 1}, {lugares::menu_instrucoes, 3}};
 
     // Opened from a game, the menu lies over the table. Without the picture the
     // buttons still answer where they would be.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "screens/figura_tela.hpp"
+#include "screens/tela_comum.hpp"
 
 #include <SFML/Graphics.hpp>
 #include <list>
@@ -10,19 +11,11 @@
 // that hit no button.
 class Menu {
 public:
-    struct Item_Menu {
-        Item_Menu() : retangulo({0, 0}, {0, 0}), resposta(0) {}
-
-        // left and top, and the right and bottom edges in the size
-        sf::Rect<int> retangulo;
-        int resposta;
-    };
-
     int Mostrar(sf::RenderWindow& janela);
     int clique(int x, int y);
     int obter_resposta_menu(sf::RenderWindow& janela);
 
-    std::list<Item_Menu> itens;
+    std::list<item_tela> itens;
     // The picture shown, kept while the screen waits.
     figura_tela figura;
 };

@@ -2,6 +2,22 @@
 
 #include "plataforma/espera_janela.hpp"
 
+int tela_comum::esperar_resposta(sf::RenderWindow& janela, const figura_tela& figura,
+                                 const std::list<item_tela>& itens, int ao_fechar) {
+    const fim_espera fim = esperar_clique(janela, figura);
+    return fim.fechou ? ao_fechar : clique(itens, fim.x, fim.y);
+}
+
+int tela_comum::clique(const std::list<item_tela>& itens, int x, int y) {
+    for (const item_tela& item : itens) {
+        const lugares::retangulo& r = item.retangulo;
+        if (r.esquerda < x && x < r.direita && r.topo < y && y < r.base) {
+            return item.resposta;
+        }
+    }
+    return 0;
+}
+
 tela_comum::fim_espera tela_comum::esperar_clique(sf::RenderWindow& janela,
                                                   const figura_tela& figura) {
     evento_jogo evento;

@@ -1,14 +1,19 @@
 #pragma once
 
-#include "plataforma/face_sfml.hpp"
+#include "plataforma/lugares.hpp"
 #include "screens/figura_tela.hpp"
 
 #include <SFML/Graphics.hpp>
+#include <list>
+
+// A screen's button: where a press counts, and the answer it gives.
+struct item_tela {
+    lugares::retangulo retangulo;
+    int resposta;
+};
 
 // What every full-window screen does alike: wait for the press or close request
-// that ends it, and find the button a press fell in. The screens keep their own
-// item records, so the hit test takes any list of records that have a
-// `retangulo` and a `resposta`.
+// that ends it, and find the button a press fell in.
 class tela_comum {
 public:
     tela_comum() = delete;
@@ -29,32 +34,9 @@ public:
 
     // The wait of a screen with buttons: a press gives the answer of the button
     // it fell in (0 for none), a close request gives `ao_fechar`.
-    template <typename Lista>
     static int esperar_resposta(sf::RenderWindow& janela, const figura_tela& figura,
-                                const Lista& itens, int ao_fechar) {
-        const fim_espera fim = esperar_clique(janela, figura);
-        return fim.fechou ? ao_fechar : clique(itens, fim.x, fim.y);
-    }
+                                const std::list<item_tela>& itens, int ao_fechar);
 
-    // The rectangles hold their right and bottom edges in their size's two
-    // fields. Every edge is outside, and the first item in the list wins.
-    template <typename Lista> static int clique(const Lista& itens, int x, int y) {
-        for (const auto& item : itens) {
-            const sf::Vector2i canto = face_sfml::posicao(item.retangulo);
-            const sf::Vector2i fim = face_sfml::tamanho(item.retangulo);
-            if (canto.y < y && y < fim.y && canto.x < x && x < fim.x) {
-                return item.resposta;
-            }
-        }
-        return 0;
-    }
-
-    // A button of left, top, right and bottom edges giving `resposta`.
-    template <typename Item>
-    static Item item(int esquerda, int topo, int direita, int base, int resposta) {
-        Item novo;
-        novo.retangulo = sf::Rect<int>({esquerda, topo}, {direita, base});
-        novo.resposta = resposta;
-        return novo;
-    }
+    // Every edge is outside, and the first item in the list wins.
+    static int clique(const std::list<item_tela>& itens, int x, int y);
 };

@@ -1,12 +1,14 @@
 """Every button the game shows, and where.
 
-The screens answer presses strictly inside fixed rectangles of window pixels;
-a player clicks on what they see, so each painted button must sit inside its
-rectangle with a clear margin. This table is the one place both are written
-down: the painters draw from it and the picture checks read it.
+The screens answer presses strictly inside fixed rectangles of window pixels,
+which the game's list of places holds (lugares); a player clicks on what they
+see, so each painted button must sit inside its rectangle with a clear margin.
+The painters draw from this table and the picture checks read it.
 """
 
 from collections import namedtuple
+
+import lugares
 
 from letras import text_width
 from pintura import (
@@ -27,22 +29,26 @@ Button = namedtuple("Button", "name rect body label style icon")
 
 SCREEN_BUTTONS = {
     "menu.jpg": [
-        Button("play", (120, 200, 340, 260), (126, 206, 334, 254), "Play", "primary", None),
+        Button("play", lugares.menu_jogar, (126, 206, 334, 254), "Play", "primary", None),
         Button(
             "instructions",
-            (40, 280, 440, 340),
+            lugares.menu_instrucoes,
             (126, 286, 334, 334),
             "How to play",
             "secondary",
             None,
         ),
-        Button("leave", (140, 370, 320, 420), (150, 377, 310, 413), "Quit", "ghost", None),
+        Button("leave", lugares.menu_sair, (150, 377, 310, 413), "Quit", "ghost", None),
     ],
     "instrucoes.jpg": [
-        Button("previous", (50, 440, 170, 500), (57, 447, 163, 493), "Back", "secondary", "left"),
-        Button("next", (280, 440, 384, 500), (287, 447, 377, 493), "Next", "secondary", "right"),
-        Button("play", (20, 540, 180, 580), (27, 545, 173, 575), "Play", "primary", None),
-        Button("menu", (280, 540, 420, 580), (287, 545, 413, 575), "Menu", "ghost", None),
+        Button(
+            "previous", lugares.instrucoes_anterior, (57, 447, 163, 493), "Back", "secondary", "left"
+        ),
+        Button(
+            "next", lugares.instrucoes_proxima, (287, 447, 377, 493), "Next", "secondary", "right"
+        ),
+        Button("play", lugares.instrucoes_jogar, (27, 545, 173, 575), "Play", "primary", None),
+        Button("menu", lugares.instrucoes_menu, (287, 545, 413, 575), "Menu", "ghost", None),
     ],
 }
 # Both result screens share the same two buttons. The play-again rectangle is
@@ -50,23 +56,42 @@ SCREEN_BUTTONS = {
 for _name in ("ganhou2.jpg", "perdeu2.jpg"):
     SCREEN_BUTTONS[_name] = [
         Button(
-            "play again", (100, 500, 340, 520), (128, 503, 312, 517), "PLAY AGAIN", "primary", None
+            "play again",
+            lugares.resultado_jogar_novamente,
+            (128, 503, 312, 517),
+            "PLAY AGAIN",
+            "primary",
+            None,
         ),
-        Button("leave", (120, 520, 320, 580), (174, 535, 266, 563), "Quit", "ghost", None),
+        Button("leave", lugares.resultado_sair, (174, 535, 266, 563), "Quit", "ghost", None),
     ]
 
 # The table's buttons are pictures of their own, and their hit area is the
 # whole picture. Here rect is the room the table leaves for one (its place and
 # largest size) and body the picture itself, which starts at that place.
+
+
+def _hud(name, at, room, size, label, style, icon):
+    x, y = at
+    rect = (x, y, x + room[0], y + room[1])
+    return Button(name, rect, (x, y, x + size[0], y + size[1]), label, style, icon)
+
+
 HUD_BUTTONS = {
-    "desfazer.png": Button(
-        "undo", (204, 180, 300, 224), (204, 180, 292, 212), "Undo", "primary", "undo"
+    "desfazer.png": _hud(
+        "undo", lugares.botao_desfazer, (96, 44), (88, 32), "Undo", "primary", "undo"
     ),
-    "botao_menu.png": Button(
-        "menu", (187, 17, 292, 57), (187, 17, 283, 47), "Menu", "secondary", "menu"
+    "botao_menu.png": _hud(
+        "menu", lugares.botao_menu, (105, 40), (96, 30), "Menu", "secondary", "menu"
     ),
-    "botao_dnv.png": Button(
-        "play again", (300, 17, 440, 57), (300, 17, 432, 47), "Play again", "secondary", "again"
+    "botao_dnv.png": _hud(
+        "play again",
+        lugares.botao_jogar_novamente,
+        (140, 40),
+        (132, 30),
+        "Play again",
+        "secondary",
+        "again",
     ),
 }
 
@@ -152,7 +177,6 @@ def hud_button(filename):
     """A table button as a transparent picture, cut to its place."""
     button = HUD_BUTTONS[filename]
     x0, y0, x1, y1 = button.body
-    assert (x0, y0) == button.rect[:2], "a table button starts where the game draws it"
     c = Canvas(x1 - x0, y1 - y0)
     paint(c, button._replace(body=(0, 0, x1 - x0, y1 - y0)))
     return c

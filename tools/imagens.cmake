@@ -12,7 +12,9 @@ set(TREVALIA_FONTES /usr/share/fonts/truetype/dejavu CACHE PATH
 set(TREVALIA_IMAGENS_DIR ${CMAKE_BINARY_DIR}/imagens)
 set(TREVALIA_IMAGENS_STAMP ${TREVALIA_IMAGENS_DIR}/.gerado)
 
+# The painters place the buttons from the game's own list of places.
 file(GLOB TREVALIA_IMAGENS_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.py)
+list(APPEND TREVALIA_IMAGENS_SOURCES ${CMAKE_CURRENT_LIST_DIR}/../plataforma/lugares.hpp)
 set(TREVALIA_IMAGENS_FONTS ${TREVALIA_FONTES}/DejaVuSans.ttf ${TREVALIA_FONTES}/DejaVuSans-Bold.ttf)
 
 add_custom_command(

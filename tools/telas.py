@@ -3,6 +3,7 @@
 from PIL import Image, ImageFilter
 
 import botoes
+import lugares
 from cartas import HAND_SIZE, PILE_SIZE, hand_card, pile_card
 from pintura import (
     CHIP,
@@ -20,12 +21,14 @@ from pintura import (
 
 WINDOW = (450, 600)
 
-# Where the game puts things on the table (window pixels).
-PILE_PLACES = [(100, 64), (304, 64), (100, 228), (304, 228)]  # top-left corners
-HAND_CENTRES = [(x, y) for y in (408, 508) for x in (100, 180, 260, 340)]
-COUNT_AT = (100, 10)
+# Where the game puts things on the table (window pixels): the piles' top-left
+# corners left to right, top row first, and the hand's centres the same way.
+PILE_PLACES = [lugares.pilha_c2, lugares.pilha_c1, lugares.pilha_d2, lugares.pilha_d1]
+HAND_CENTRES = sorted(lugares.casas_mao, key=lambda centre: (centre[1], centre[0]))
+COUNT_AT = lugares.contagem
 HAND_PANEL_BOX = (58, 356, 382, 560)
-PAGE_BOX = (80, 100, 370, 430)  # where the tutorial page lies on the instructions screen
+# Where the tutorial page lies on the instructions screen.
+PAGE_BOX = lugares.pagina + (lugares.pagina[0] + 290, lugares.pagina[1] + 330)
 
 
 def hand_rect(centre):
