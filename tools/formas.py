@@ -16,6 +16,14 @@ def _float_math(expression, **operands):
     return evaluate(expression, **operands)
 
 
+def _rounded_mask(d, p, box, radius, fill):
+    """A rounded rectangle on a mask: the box's corners through p, its right and
+    bottom edges exclusive."""
+    a, b = p(box[0], box[1])
+    c, e = p(box[2], box[3])
+    d.rounded_rectangle((a, b, c - 1, e - 1), radius, fill=fill)
+
+
 class Formas:
     """Shapes, for a Canvas (pintura.py): they cover their area through the
     canvas's own supersampled masks and compositing."""
@@ -27,29 +35,19 @@ class Formas:
         """
         x0, y0, x1, y1 = box
         u = self._unit()
+        inner = (x0 + width, y0 + width, x1 - width, y1 - width)
 
         def draw(d, p):
-            a, b = p(x0, y0)
-            c, e = p(x1, y1)
-            d.rounded_rectangle((a, b, c - 1, e - 1), radius * u, fill=255)
+            _rounded_mask(d, p, box, radius * u, 255)
             if width:
-                a, b = p(x0 + width, y0 + width)
-                c, e = p(x1 - width, y1 - width)
-                d.rounded_rectangle((a, b, c - 1, e - 1), max(0, radius - width) * u, fill=0)
+                _rounded_mask(d, p, inner, max(0, radius - width) * u, 0)
 
         self._fill(box, draw, color, opacity)
 
     def rounded_gradient(self, box, radius, top, bottom):
         """A rounded rectangle filled with a vertical gradient."""
-        x0, y0, x1, y1 = box
         u = self._unit()
-
-        def draw(d, p):
-            a, b = p(x0, y0)
-            c, e = p(x1, y1)
-            d.rounded_rectangle((a, b, c - 1, e - 1), radius * u, fill=255)
-
-        mask, origin = self._cover(box, draw)
+        mask, origin = self._cover(box, lambda d, p: _rounded_mask(d, p, box, radius * u, 255))
         ramp = Image.linear_gradient("L").resize(mask.size, Image.Resampling.BILINEAR)
         a = Image.new("RGBA", mask.size, tuple(top) + (255,))
         b = Image.new("RGBA", mask.size, tuple(bottom) + (255,))
