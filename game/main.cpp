@@ -4,13 +4,12 @@
 #include "plataforma/tela_grafica.hpp"
 
 #include <iostream>
-#include <string>
 
 int main() {
     carregar_bibliotecas_so_do_sistema();
-    const std::string problema = problema_com_a_tela();
-    if (!problema.empty()) {
-        std::cerr << problema << '\n';
+    const tela_grafica tela;
+    if (!tela.problema().empty()) {
+        std::cerr << tela.problema() << '\n';
         return 1;
     }
     escolher_pasta_de_trabalho();

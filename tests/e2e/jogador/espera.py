@@ -29,6 +29,16 @@ WINE_WAIT = ("0", 16)
 WINE_PAUSE = float(os.environ.get("TREVALIA_E2E_STEP", "0.03"))
 
 
+def main_thread_call(pid):
+    """The system call a process's main thread sleeps in and its arguments,
+    read from /proc (None once it is gone)."""
+    try:
+        with open("/proc/%d/syscall" % pid) as f:
+            return f.read().split()
+    except OSError:
+        return None
+
+
 class Espera:
     """What a Game (jogo.py) waits for: its process, its window's place and
     scale, its pictures and its X connection are the game's."""
@@ -55,10 +65,8 @@ class Espera:
         the game has ended): see GAME_WAIT."""
         if self.process.poll() is not None:
             return True
-        try:
-            with open("/proc/%d/syscall" % self.game_pid) as f:
-                call = f.read().split()
-        except OSError:
+        call = main_thread_call(self.game_pid)
+        if call is None:
             return not self.running()
         if self.under_wine:
             return len(call) > 3 and (call[0], int(call[3], 16)) == WINE_WAIT

@@ -6,11 +6,13 @@ import os
 import shutil
 import subprocess
 import tempfile
+import time
 
 from jogador import arranque, vestigios, x11
 from jogador.area_de_trabalho import end, own_server
 from jogador.arranque import Failure, die_with_parent
 from jogador.cenarios import scenario
+from jogador.espera import GAME_WAIT, main_thread_call
 from jogador.preparos import check
 
 
@@ -33,6 +35,16 @@ def run_on(ctx, display, during=None):
     vestigios.started(process.pid, ctx.jogo)
     try:
         if during is not None:
+            # The driver connects only once the game waits in its window: a
+            # client of its own would keep the server from resetting when the
+            # game's first connection closes, and hide a game that fails then.
+            deadline = time.monotonic() + 30
+            while (process.poll() is None and time.monotonic() < deadline
+                   and (main_thread_call(process.pid) or [""])[0] != GAME_WAIT):
+                time.sleep(0.005)
+            if process.poll() is not None:
+                raise Failure("the game ended before its window showed on %s:\n%s"
+                              % (display, read(log)))
             # Asked with the display alone: the game's frozen clock is its own.
             try:
                 found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
