@@ -16,7 +16,7 @@ XVFB_WINDOWS := xvfb-run -a -s "-screen 0 1920x1440x24 -noreset"
 # the 900x1200 window.
 XVFB_BENCH := xvfb-run -a -s "-screen 0 3840x2160x24 -noreset"
 # Python with Pillow, and the end-to-end harness (tests/e2e/jogador) importable.
-E2E_PYTHON := env PYTHONPATH=$(CURDIR)/tests/e2e /usr/bin/python3 -B
+E2E_PYTHON := env PYTHONPATH=$(CURDIR)/tests/e2e:$(CURDIR)/tools /usr/bin/python3 -B
 
 # The release files carry the last commit's time, not the build's, so that one
 # commit gives the same bytes wherever and whenever it is built; without git,

@@ -4,7 +4,7 @@
 
 or by hand, under an X display (Xvfb will do), from the source folder:
 
-    PYTHONPATH=tests/e2e /usr/bin/python3 -B bench/atraso_entrada.py --jogo build/trevalia \
+    PYTHONPATH=tests/e2e:tools /usr/bin/python3 -B bench/atraso_entrada.py --jogo build/trevalia \
         --laco build/bench/bench_laco_simples --imagens build/imagens \
         --tela build/tests/e2e/libe2e_tela_60hz.so --ponteiro build/tests/e2e/e2e_ponteiro
 

@@ -6,10 +6,12 @@
 // Given a scale (`bench_laco_simples 2`), its window has that many pixels a
 // point, with SFML's own view and mapping, as a scaled desktop gives the game;
 // and like the game there, it draws the pictures' twins painted at twice the
-// size (`name@2x.jpg`) at half scale, and its count at the scaled size.
-// Its SFML calls go through plataforma/face_sfml only where the library's
-// versions differ.
+// size (`name@2x.jpg`) at half scale, read by the game's own escala_arte, and
+// its count at the scaled size. Its SFML calls go through plataforma/face_sfml
+// only where the library's versions differ.
 
+#include "plataforma/arquivos.hpp"
+#include "plataforma/escala_arte.hpp"
 #include "plataforma/face_sfml.hpp"
 #include "plataforma/lugares.hpp"
 
@@ -23,26 +25,15 @@
 
 namespace {
 
-float escala = 1.0f;
-
 struct Figura {
     sf::Texture textura;
     sf::Sprite sprite = face_sfml::sprite_vazio();
 
-    Figura(const std::string& nome, float x, float y, bool centrada) {
-        const std::size_t ponto = nome.rfind('.');
-        const bool dobro =
-            escala > 1.0f &&
-            textura.loadFromFile("imagens/" + nome.substr(0, ponto) + "@2x" + nome.substr(ponto));
+    Figura(const std::string& caminho, float x, float y, bool centrada) {
         // A picture that does not load is not drawn; SFML has said why.
-        if (!dobro && !textura.loadFromFile("imagens/" + nome)) {
+        if (!escala_arte::carregar(textura, sprite, caminho, true)) {
             return;
         }
-        const float texels = dobro ? 2.0f : 1.0f;
-        const float passo = escala / texels;
-        textura.setSmooth(std::fabs(passo - std::round(passo)) > 0.001f);
-        sprite.setTexture(textura, true);
-        sprite.setScale({1.0f / texels, 1.0f / texels});
         if (centrada) {
             sprite.setOrigin(face_sfml::tamanho(sprite.getLocalBounds()) / 2.0f);
         }
@@ -57,7 +48,8 @@ sf::Vector2f casa(int slot) {
 } // namespace
 
 int main(int argc, char** argv) {
-    escala = argc > 1 ? std::strtof(argv[1], nullptr) : 1.0f;
+    const float escala = argc > 1 ? std::strtof(argv[1], nullptr) : 1.0f;
+    escala_arte::definir(escala);
     sf::RenderWindow janela(face_sfml::modo_video(static_cast<unsigned>(std::lround(450 * escala)),
                                                   static_cast<unsigned>(std::lround(600 * escala))),
                             "Trevalia", sf::Style::Close);
@@ -67,12 +59,13 @@ int main(int argc, char** argv) {
         janela.setPosition(sf::Vector2i(0, 0));
     }
 
-    Figura fundo("fundo2.jpg", 0.0f, 0.0f, false);
-    Figura menu("botao_menu.png", lugares::botao_menu.x, lugares::botao_menu.y, false);
-    Figura dnv("botao_dnv.png", lugares::botao_jogar_novamente.x, lugares::botao_jogar_novamente.y,
-               false);
+    using arquivos::caminho;
+    Figura fundo(caminho(arquivos::mesa), 0.0f, 0.0f, false);
+    Figura menu(caminho(arquivos::botao_menu), lugares::botao_menu.x, lugares::botao_menu.y, false);
+    Figura dnv(caminho(arquivos::botao_jogar_novamente), lugares::botao_jogar_novamente.x,
+               lugares::botao_jogar_novamente.y, false);
     sf::Font fonte;
-    face_sfml::abrir_fonte(fonte, "imagens/star.ttf");
+    face_sfml::abrir_fonte(fonte, caminho(arquivos::fonte));
     sf::Text contagem = face_sfml::texto_vazio();
     contagem.setFont(fonte);
     contagem.setString("99");
@@ -83,16 +76,18 @@ int main(int argc, char** argv) {
     contagem.setOutlineThickness(0.5f * escala);
     contagem.setFillColor(sf::Color::Transparent);
 
+    const std::string sobe = caminho(arquivos::pilha_crescente_vazia);
+    const std::string desce = caminho(arquivos::pilha_decrescente_vazia);
     std::array<std::unique_ptr<Figura>, 4> pilhas = {
-        std::make_unique<Figura>("fundo0.jpg", lugares::pilha_c1.x, lugares::pilha_c1.y, false),
-        std::make_unique<Figura>("fundo0.jpg", lugares::pilha_c2.x, lugares::pilha_c2.y, false),
-        std::make_unique<Figura>("fundo100.jpg", lugares::pilha_d1.x, lugares::pilha_d1.y, false),
-        std::make_unique<Figura>("fundo100.jpg", lugares::pilha_d2.x, lugares::pilha_d2.y, false)};
+        std::make_unique<Figura>(sobe, lugares::pilha_c1.x, lugares::pilha_c1.y, false),
+        std::make_unique<Figura>(sobe, lugares::pilha_c2.x, lugares::pilha_c2.y, false),
+        std::make_unique<Figura>(desce, lugares::pilha_d1.x, lugares::pilha_d1.y, false),
+        std::make_unique<Figura>(desce, lugares::pilha_d2.x, lugares::pilha_d2.y, false)};
     std::array<std::unique_ptr<Figura>, 8> mao;
     for (int slot = 0; slot < 8; ++slot) {
         const sf::Vector2f p = casa(slot);
-        mao[slot] = std::make_unique<Figura>("cartaazul" + std::to_string(11 * slot + 5) + ".jpg",
-                                             p.x, p.y, true);
+        mao[slot] =
+            std::make_unique<Figura>(caminho(arquivos::carta_mao, 11 * slot + 5), p.x, p.y, true);
     }
 
     int arrastada = -1;

@@ -1,6 +1,6 @@
 """One scripted session of the real game under valgrind's memcheck.
 
-    PYTHONPATH=tests/e2e /usr/bin/python3 bench/valgrind_sessao.py --jogo build/trevalia \
+    PYTHONPATH=tests/e2e:tools /usr/bin/python3 bench/valgrind_sessao.py --jogo build/trevalia \
         --imagens build/imagens --monte build/tests/e2e/e2e_imprime_monte
 
 Needs a display (make valgrind runs it under xvfb-run). The game is started

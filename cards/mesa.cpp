@@ -1,5 +1,6 @@
 #include "cards/mesa.hpp"
 
+#include "plataforma/arquivos.hpp"
 #include "plataforma/lugares.hpp"
 
 mesa::mesa() : cartas_mesa{}, elementos{}, NroElementos(0), carregada(false) {
@@ -81,7 +82,7 @@ void mesa::set_elemento_i(int slot, int valor, bool& ok) {
         return;
     }
     cartas* carta = cartas_mesa[slot];
-    carta->carregar("imagens/cartaazul" + std::to_string(valor) + ".jpg");
+    carta->carregar(arquivos::caminho(arquivos::carta_mao, valor));
     // Straight on the sprite, so that even a card whose picture failed to load
     // is centred on its position.
     carta->sprite.setOrigin(face_sfml::tamanho(carta->sprite.getLocalBounds()) / 2.0f);

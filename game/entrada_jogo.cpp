@@ -1,5 +1,7 @@
 #include "game/entrada_jogo.hpp"
 
+#include "plataforma/arquivos.hpp"
+
 namespace {
 
 using partida = entrada_jogo::partida;
@@ -60,7 +62,7 @@ bool sobre_pilha(const cartas* pilha, sf::Vector2f ponto) {
 } // namespace
 
 std::string entrada_jogo::figura_pilha(int valor) {
-    return "imagens/cartaroxa" + std::to_string(valor) + ".jpg";
+    return arquivos::caminho(arquivos::carta_pilha, valor);
 }
 
 entrada_jogo::resposta entrada_jogo::tratar(const evento_jogo& evento, partida& p) {

@@ -1,6 +1,7 @@
 #include "game/jogo.hpp"
 
 #include "plataforma/abrir_janela.hpp"
+#include "plataforma/arquivos.hpp"
 #include "plataforma/escala_arte.hpp"
 #include "plataforma/face_sfml.hpp"
 #include "plataforma/lugares.hpp"
@@ -81,7 +82,7 @@ void Jogo::Start(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decres
 
 void Jogo::montar_mesa(sf::Texture& textura_fundo, mesa* m, pilha_crescente* c1,
                        pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2) {
-    escala_arte::carregar(textura_fundo, background(), "imagens/fundo2.jpg");
+    escala_arte::carregar(textura_fundo, background(), arquivos::caminho(arquivos::mesa));
 
     c1->carregar(fundo_crescente);
     c1->set_posicao(lugares::pilha_c1.x, lugares::pilha_c1.y);

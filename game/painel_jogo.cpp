@@ -1,5 +1,6 @@
 #include "game/painel_jogo.hpp"
 
+#include "plataforma/arquivos.hpp"
 #include "plataforma/escala_arte.hpp"
 #include "plataforma/lugares.hpp"
 
@@ -33,7 +34,7 @@ void painel_jogo::preparar() {
 
 void painel_jogo::carregar() {
     carregado = true;
-    fonte_lida = face_sfml::abrir_fonte(fonte, "imagens/star.ttf");
+    fonte_lida = face_sfml::abrir_fonte(fonte, arquivos::caminho(arquivos::fonte));
     contagem.setFont(fonte);
     // The digits are rasterised for the window's own pixels and drawn back at
     // 20 points: 20-pixel glyphs enlarged with the view would be blurred.
@@ -45,9 +46,11 @@ void painel_jogo::carregar() {
     contagem.setScale({de_volta, de_volta});
     // A failed load keeps the texture as it was; the rectangle always follows
     // the texture, as a freshly made sprite would.
-    escala_arte::carregar(textura_desfazer, desfazer, "imagens/desfazer.png", true);
-    escala_arte::carregar(textura_menu, botao_menu, "imagens/botao_menu.png", true);
-    escala_arte::carregar(textura_dnv, botao_dnv, "imagens/botao_dnv.png", true);
+    escala_arte::carregar(textura_desfazer, desfazer, arquivos::caminho(arquivos::botao_desfazer),
+                          true);
+    escala_arte::carregar(textura_menu, botao_menu, arquivos::caminho(arquivos::botao_menu), true);
+    escala_arte::carregar(textura_dnv, botao_dnv,
+                          arquivos::caminho(arquivos::botao_jogar_novamente), true);
 }
 
 void painel_jogo::set_contagem(int restantes) {

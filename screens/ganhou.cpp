@@ -1,3 +1,5 @@
 #include "screens/ganhou.hpp"
 
-Ganhou::Ganhou() : tela_resultado("imagens/ganhou2.jpg") {}
+#include "plataforma/arquivos.hpp"
+
+Ganhou::Ganhou() : tela_resultado(arquivos::tela_ganhou) {}

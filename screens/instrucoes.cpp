@@ -1,5 +1,6 @@
 #include "screens/instrucoes.hpp"
 
+#include "plataforma/arquivos.hpp"
 #include "plataforma/escala_arte.hpp"
 #include "plataforma/lugares.hpp"
 #include "screens/tela_comum.hpp"
@@ -9,13 +10,13 @@
 Instrucoes::Instrucoes() : k(1) {}
 
 void Instrucoes::set_k(int v) {
-    if (v >= 1 && v <= 8) {
+    if (v >= 1 && v < arquivos::paginas) {
         k = v;
     }
 }
 
 void Instrucoes::proximo_k() {
-    if (k <= 8) {
+    if (k < arquivos::paginas) {
         ++k;
     }
 }
@@ -34,7 +35,7 @@ int Instrucoes::Mostrar(sf::RenderWindow& janela) {
     // A failed load leaves the last page's picture in place. The sprite takes
     // its rectangle from the first page it is given and keeps it.
     escala_arte::carregar(textura_pagina, sprite_pagina,
-                          "imagens/tutorial" + std::to_string(get_k()) + ".jpg");
+                          arquivos::caminho(arquivos::pagina, get_k()));
     sprite_pagina.setOrigin({0.0f, 0.0f});
     sprite_pagina.setPosition({lugares::pagina.x, lugares::pagina.y});
 
@@ -44,7 +45,7 @@ int Instrucoes::Mostrar(sf::RenderWindow& janela) {
              {lugares::instrucoes_proxima, 4},
              {lugares::instrucoes_anterior, 5}};
 
-    figura.carregar("imagens/instrucoes.jpg", &sprite_pagina);
+    figura.carregar(arquivos::caminho(arquivos::tela_instrucoes), &sprite_pagina);
     figura.mostrar(janela);
     return obter_resposta_instrucao(janela);
 }

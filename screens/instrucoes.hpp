@@ -15,9 +15,10 @@ class Instrucoes {
 public:
     Instrucoes();
 
-    // 1 to 8 only; anything else is ignored.
+    // 1 to the page before the last only (arquivos::paginas counts them);
+    // anything else is ignored.
     void set_k(int v);
-    // Forward stops at page 9, back at page 1.
+    // Forward stops at the last page, back at page 1.
     void proximo_k();
     void anterior_k();
     int get_k() const;

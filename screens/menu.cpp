@@ -1,5 +1,6 @@
 #include "screens/menu.hpp"
 
+#include "plataforma/arquivos.hpp"
 #include "plataforma/lugares.hpp"
 #include "screens/tela_comum.hpp"
 
@@ -8,7 +9,7 @@ int Menu::Mostrar(sf::RenderWindow& janela) {
 
     // Opened from a game, the menu lies over the table. Without the picture the
     // buttons still answer where they would be.
-    figura.carregar("imagens/menu.jpg");
+    figura.carregar(arquivos::caminho(arquivos::tela_menu));
     figura.mostrar(janela);
     return obter_resposta_menu(janela);
 }

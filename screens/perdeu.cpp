@@ -1,3 +1,5 @@
 #include "screens/perdeu.hpp"
 
-Perdeu::Perdeu() : tela_resultado("imagens/perdeu2.jpg") {}
+#include "plataforma/arquivos.hpp"
+
+Perdeu::Perdeu() : tela_resultado(arquivos::tela_perdeu) {}

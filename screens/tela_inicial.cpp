@@ -1,11 +1,12 @@
 #include "screens/tela_inicial.hpp"
 
+#include "plataforma/arquivos.hpp"
 #include "screens/tela_comum.hpp"
 
 void Tela_Inicial::Mostrar(sf::RenderWindow& janela) {
     // Without its picture the start screen would be a blank wait, so it is
     // skipped and the menu comes at once.
-    if (!figura.carregar("imagens/inicial.jpg")) {
+    if (!figura.carregar(arquivos::caminho(arquivos::tela_inicial))) {
         return;
     }
     figura.mostrar(janela);

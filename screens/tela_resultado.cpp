@@ -1,12 +1,14 @@
 #include "screens/tela_resultado.hpp"
 
-tela_resultado::tela_resultado(const char* caminho_figura) : caminho_figura(caminho_figura) {}
+#include "plataforma/arquivos.hpp"
+
+tela_resultado::tela_resultado(const char* nome) : nome_figura(nome) {}
 
 int tela_resultado::Mostrar(sf::RenderWindow& janela) {
     itens = {{lugares::resultado_jogar_novamente, 2}, {lugares::resultado_sair, 1}};
 
     // Without the picture the buttons still answer where they would be.
-    figura.carregar(caminho_figura);
+    figura.carregar(arquivos::caminho(nome_figura));
     figura.mostrar(janela);
     return obter_resposta_resultado(janela);
 }

@@ -19,10 +19,11 @@ public:
     figura_tela figura;
 
 protected:
-    explicit tela_resultado(const char* caminho_figura);
+    // `nome`: the picture's name in the list of files (plataforma/arquivos.hpp).
+    explicit tela_resultado(const char* nome);
 
 private:
     int obter_resposta_resultado(sf::RenderWindow& janela);
 
-    const char* caminho_figura;
+    const char* nome_figura;
 };

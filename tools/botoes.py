@@ -8,6 +8,7 @@ The painters draw from this table and the picture checks read it.
 
 from collections import namedtuple
 
+import arquivos
 import lugares
 
 from letras import text_width
@@ -28,7 +29,7 @@ from pintura import (
 Button = namedtuple("Button", "name rect body label style icon")
 
 SCREEN_BUTTONS = {
-    "menu.jpg": [
+    arquivos.tela_menu: [
         Button("play", lugares.menu_jogar, (126, 206, 334, 254), "Play", "primary", None),
         Button(
             "instructions",
@@ -40,7 +41,7 @@ SCREEN_BUTTONS = {
         ),
         Button("leave", lugares.menu_sair, (150, 377, 310, 413), "Quit", "ghost", None),
     ],
-    "instrucoes.jpg": [
+    arquivos.tela_instrucoes: [
         Button(
             "previous", lugares.instrucoes_anterior, (57, 447, 163, 493), "Back", "secondary", "left"
         ),
@@ -53,7 +54,7 @@ SCREEN_BUTTONS = {
 }
 # Both result screens share the same two buttons. The play-again rectangle is
 # only 20 pixels high, so its button is a slim bar with small capitals.
-for _name in ("ganhou2.jpg", "perdeu2.jpg"):
+for _name in (arquivos.tela_ganhou, arquivos.tela_perdeu):
     SCREEN_BUTTONS[_name] = [
         Button(
             "play again",
@@ -78,13 +79,13 @@ def _hud(name, at, room, size, label, style, icon):
 
 
 HUD_BUTTONS = {
-    "desfazer.png": _hud(
+    arquivos.botao_desfazer: _hud(
         "undo", lugares.botao_desfazer, (96, 44), (88, 32), "Undo", "primary", "undo"
     ),
-    "botao_menu.png": _hud(
+    arquivos.botao_menu: _hud(
         "menu", lugares.botao_menu, (105, 40), (96, 30), "Menu", "secondary", "menu"
     ),
-    "botao_dnv.png": _hud(
+    arquivos.botao_jogar_novamente: _hud(
         "play again",
         lugares.botao_jogar_novamente,
         (140, 40),

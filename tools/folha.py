@@ -2,12 +2,12 @@
 instructions screen, with its heading, short paragraphs, small drawings of
 real cards, marks for what fits and arrows."""
 
+import arquivos
 import telas
 from cartas import empty_pile, hand_card, pile_card
 from letras import wrap
 from pintura import BAD, GOOD, Canvas
 
-PAGES = 9
 SIZE = (telas.PAGE_BOX[2] - telas.PAGE_BOX[0], telas.PAGE_BOX[3] - telas.PAGE_BOX[1])
 
 PAPER = (244, 246, 249)
@@ -28,13 +28,13 @@ class Page:
         w, h = SIZE
         self.heading = heading
         # The sheet's rounded corners show the instructions screen behind it.
-        screen = telas.screen("instrucoes.jpg", buttons=False)
+        screen = telas.screen(arquivos.tela_instrucoes, buttons=False)
         ground = screen.img.crop(tuple(v * screen.k for v in telas.PAGE_BOX))
         self.c = Canvas(w, h)
         self.c.paste(ground, (0, 0))
         self.c.rounded((0, 0, w, h), 14, PAPER)
         self.c.text((MARGIN, 34), heading, 18, INK, anchor="ls", max_width=w - 2 * MARGIN - 40)
-        self.c.text((w - MARGIN, 34), "%d / %d" % (number, PAGES), 12, INK_SOFT, anchor="rs")
+        self.c.text((w - MARGIN, 34), "%d / %d" % (number, arquivos.paginas), 12, INK_SOFT, anchor="rs")
         self.c.rounded((MARGIN, 45, w - MARGIN, 46), 0, RULE)
         self.y = 66
 

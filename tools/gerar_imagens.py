@@ -15,17 +15,16 @@ import os
 import shutil
 import sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import arquivos
+import botoes
+import telas
+import tutorial
+from arquivos import numbered, twice
+from cartas import empty_pile, hand_card, pile_card
+from letras import FONT_BOLD
+from pintura import at_scale
 
-import botoes  # noqa: E402
-import telas  # noqa: E402
-import tutorial  # noqa: E402
-from cartas import empty_pile, hand_card, pile_card  # noqa: E402
-from folha import PAGES  # noqa: E402
-from letras import FONT_BOLD  # noqa: E402
-from pintura import at_scale  # noqa: E402
-
-CARD_VALUES = range(1, 100)
+CARD_VALUES = range(1, arquivos.cartas + 1)
 
 
 def pictures():
@@ -34,25 +33,19 @@ def pictures():
     table = telas.table()
     pile_corner = telas.pile_corner_colour(table)
     hand_corner = telas.hand_corner_colour(table)
-    jobs = {"fundo2.jpg": lambda: table}
+    jobs = {arquivos.mesa: lambda: table}
     for n in CARD_VALUES:
-        jobs["cartaazul%d.jpg" % n] = lambda n=n: hand_card(n, hand_corner)
-        jobs["cartaroxa%d.jpg" % n] = lambda n=n: pile_card(n, pile_corner)
-    jobs["fundo0.jpg"] = lambda: empty_pile(True, pile_corner)
-    jobs["fundo100.jpg"] = lambda: empty_pile(False, pile_corner)
+        jobs[numbered(arquivos.carta_mao, n)] = lambda n=n: hand_card(n, hand_corner)
+        jobs[numbered(arquivos.carta_pilha, n)] = lambda n=n: pile_card(n, pile_corner)
+    jobs[arquivos.pilha_crescente_vazia] = lambda: empty_pile(True, pile_corner)
+    jobs[arquivos.pilha_decrescente_vazia] = lambda: empty_pile(False, pile_corner)
     for name in botoes.HUD_BUTTONS:
         jobs[name] = lambda name=name: botoes.hud_button(name)
     for name in telas.SCREENS:
         jobs[name] = lambda name=name: telas.screen(name)
-    for k in range(1, PAGES + 1):
-        jobs["tutorial%d.jpg" % k] = lambda k=k: tutorial.page(k)
+    for k in range(1, arquivos.paginas + 1):
+        jobs[numbered(arquivos.pagina, k)] = lambda k=k: tutorial.page(k)
     return jobs
-
-
-def twice(name):
-    """The name of a picture's twin at twice the size: menu.jpg, menu@2x.jpg."""
-    stem, ext = os.path.splitext(name)
-    return stem + "@2x" + ext
 
 
 def write(out_dir, names=None):
@@ -73,9 +66,9 @@ def write(out_dir, names=None):
                 else:
                     canvas.save_jpg(tmp)
                 os.replace(tmp, path)
-    if names is None or "star.ttf" in names:
+    if names is None or arquivos.fonte in names:
         # The count on the table is drawn in the same face as all the art.
-        shutil.copyfile(FONT_BOLD, os.path.join(out_dir, "star.ttf"))
+        shutil.copyfile(FONT_BOLD, os.path.join(out_dir, arquivos.fonte))
 
 
 def main(argv, write=write):

@@ -3,25 +3,20 @@
 construction. Points and rectangles become tuples; the hand's homes a list.
 """
 
-import os
 import re
 
-HEADER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "plataforma",
-                      "lugares.hpp")
-_VALUE = re.compile(r"constexpr\s+(ponto|retangulo)\s+(\w+)(\[\d+\])?\s*\{(.*?)\};", re.S)
+import cabecalho
 
 
 def _read():
-    with open(HEADER, encoding="utf-8") as f:
-        text = f.read()
     values = {}
-    for kind, name, array, numbers in _VALUE.findall(text):
+    for kind, name, array, numbers in cabecalho.read(
+        "lugares.hpp", r"constexpr\s+(ponto|retangulo)\s+(\w+)(\[\d+\])?\s*\{(.*?)\};"
+    ):
         numbers = [int(n) for n in re.findall(r"-?\d+", numbers)]
         size = 2 if kind == "ponto" else 4
         tuples = [tuple(numbers[i:i + size]) for i in range(0, len(numbers), size)]
         values[name] = tuples if array else tuples[0]
-    if not values:
-        raise SystemExit("no places found in %s" % HEADER)
     return values
 
 

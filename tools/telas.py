@@ -2,6 +2,7 @@
 
 from PIL import Image, ImageFilter
 
+import arquivos
 import botoes
 import lugares
 from cartas import HAND_SIZE, PILE_SIZE, hand_card, pile_card
@@ -176,7 +177,7 @@ def menu_screen():
     c = backdrop()
     # Centred over the buttons, whose rectangles sit a little right of the
     # window's middle.
-    play = botoes.SCREEN_BUTTONS["menu.jpg"][0]
+    play = botoes.SCREEN_BUTTONS[arquivos.tela_menu][0]
     mid = (play.body[0] + play.body[2]) / 2
     fan(c, (mid, 84), [(12, "blue"), (50, "purple"), (87, "blue")], (44, 60))
     c.text((mid, 172), "Trevalia", 38, INK_LIGHT, anchor="ms")
@@ -213,11 +214,11 @@ def lost_screen():
 
 
 SCREENS = {
-    "inicial.jpg": start_screen,
-    "menu.jpg": menu_screen,
-    "instrucoes.jpg": instructions_screen,
-    "ganhou2.jpg": won_screen,
-    "perdeu2.jpg": lost_screen,
+    arquivos.tela_inicial: start_screen,
+    arquivos.tela_menu: menu_screen,
+    arquivos.tela_instrucoes: instructions_screen,
+    arquivos.tela_ganhou: won_screen,
+    arquivos.tela_perdeu: lost_screen,
 }
 
 

@@ -3,6 +3,7 @@
 
 from PIL import ImageDraw
 
+import arquivos
 import botoes
 import telas
 from cartas import hand_card
@@ -131,7 +132,7 @@ def _page6():
     top = p.y
     p.card("pile", 31, MARGIN + 4, top)
     p.caption(MARGIN + 4 + MINI_PILE[0] / 2, top + MINI_PILE[1] + 15, "pile")
-    undo = botoes.hud_button("desfazer.png")
+    undo = botoes.hud_button(arquivos.botao_desfazer)
     ux = (SIZE[0] - undo.size[0]) / 2
     p.c.paste(undo, (ux, top + (MINI_PILE[1] - undo.size[1]) / 2))
     hx = SIZE[0] - MARGIN - 4 - MINI_HAND[0]
@@ -205,9 +206,9 @@ def _page8():
 def _page9():
     p = Page(9, "Buttons")
     rows = [
-        ("botao_menu.png", "Opens the menu. The Escape key does too."),
-        ("botao_dnv.png", "Deals a new game."),
-        ("desfazer.png", "Takes back your last card."),
+        (arquivos.botao_menu, "Opens the menu. The Escape key does too."),
+        (arquivos.botao_jogar_novamente, "Deals a new game."),
+        (arquivos.botao_desfazer, "Takes back your last card."),
     ]
     for name, text in rows:
         pic = botoes.hud_button(name)
@@ -225,6 +226,9 @@ def _page9():
 
 
 _PAGES = [_page1, _page2, _page3, _page4, _page5, _page6, _page7, _page8, _page9]
+# The game turns as many pages as its list of files says.
+if len(_PAGES) != arquivos.paginas:
+    raise SystemExit("%d pages painted, %d in the list of files" % (len(_PAGES), arquivos.paginas))
 
 
 def page(k):

@@ -1,6 +1,7 @@
 // The built imagens/ folder as the game loads it: every picture through
 // sf::Texture, the font through sf::Font, at the sizes the table layout needs.
 
+#include "plataforma/arquivos.hpp"
 #include "plataforma/face_sfml.hpp"
 
 #include <SFML/Graphics/Font.hpp>
@@ -30,10 +31,9 @@ sf::Vector2u tamanho(const std::string& nome, bool com_gemea = true) {
     return textura.getSize();
 }
 
-void todas_com_tamanho(const std::string& prefixo, int primeira, int ultima, unsigned largura,
-                       unsigned altura) {
-    for (int n = primeira; n <= ultima; ++n) {
-        const std::string nome = prefixo + std::to_string(n) + ".jpg";
+void todas_com_tamanho(const char* prefixo, int ultima, unsigned largura, unsigned altura) {
+    for (int n = 1; n <= ultima; ++n) {
+        const std::string nome = prefixo + std::to_string(n) + arquivos::numerados;
         EXPECT_EQ(tamanho(nome), sf::Vector2u(largura, altura)) << nome;
     }
 }
@@ -56,11 +56,11 @@ void botao_cabe(const std::string& nome, unsigned largura_max, unsigned altura_m
 }
 
 TEST_F(Imagens, HandCardsAre70x96) {
-    todas_com_tamanho("cartaazul", 1, 99, 70, 96);
+    todas_com_tamanho(arquivos::carta_mao, arquivos::cartas, 70, 96);
 }
 
 TEST_F(Imagens, PileCardsAre92x126) {
-    todas_com_tamanho("cartaroxa", 1, 99, 92, 126);
+    todas_com_tamanho(arquivos::carta_pilha, arquivos::cartas, 92, 126);
 }
 
 TEST_F(Imagens, EmptyPilesHaveThePileSize) {
@@ -76,7 +76,7 @@ TEST_F(Imagens, FullWindowPicturesAre450x600) {
 }
 
 TEST_F(Imagens, TutorialPagesAre290x330) {
-    todas_com_tamanho("tutorial", 1, 9, 290, 330);
+    todas_com_tamanho(arquivos::pagina, arquivos::paginas, 290, 330);
 }
 
 TEST_F(Imagens, TableButtonsFitTheirPlaces) {

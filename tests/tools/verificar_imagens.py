@@ -1,8 +1,9 @@
 """Checks of the painted pictures in the build's imagens/, as a player meets them.
 
 Run by ctest with TREVALIA_IMAGENS pointing at the build's imagens/ folder;
-one test class per ctest entry. Sizes and loading through SFML are checked by
-the C++ test next to this one.
+one test class per ctest entry, with tools/ on PYTHONPATH for the generator's
+own modules. Sizes and loading through SFML are checked by the C++ test next
+to this one.
 """
 
 import hashlib
@@ -13,35 +14,17 @@ import unittest
 
 from PIL import Image, ImageChops, ImageStat
 
-TOOLS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools")
-sys.path.insert(0, TOOLS)
-
-import botoes  # noqa: E402
-import gerar_imagens  # noqa: E402
-import telas  # noqa: E402
+import arquivos
+import botoes
+import gerar_imagens
+import lugares
+import telas
 
 IMAGENS = os.environ.get("TREVALIA_IMAGENS", "")
 
-# Where a press counts on each screen, as the game's screens answer them
-# (left, top, right, bottom; a press must lie strictly inside).
-CLICK_RECTS = {
-    "menu.jpg": {
-        "play": (120, 200, 340, 260),
-        "instructions": (40, 280, 440, 340),
-        "leave": (140, 370, 320, 420),
-    },
-    "instrucoes.jpg": {
-        "previous": (50, 440, 170, 500),
-        "next": (280, 440, 384, 500),
-        "play": (20, 540, 180, 580),
-        "menu": (280, 540, 420, 580),
-    },
-    "ganhou2.jpg": {"play again": (100, 500, 340, 520), "leave": (120, 520, 320, 580)},
-    "perdeu2.jpg": {"play again": (100, 500, 340, 520), "leave": (120, 520, 320, 580)},
-}
 MIN_MARGIN = 3
-PILE_PLACES = [(100, 64), (304, 64), (100, 228), (304, 228)]
-HAND_CENTRES = [(x, y) for y in (408, 508) for x in (100, 180, 260, 340)]
+PILE_PLACES = [lugares.pilha_c2, lugares.pilha_c1, lugares.pilha_d2, lugares.pilha_d1]
+HAND_CENTRES = lugares.casas_mao
 
 
 def picture(name, mode="RGB"):
@@ -82,11 +65,6 @@ def sides(box, inset):
 
 
 class Buttons(unittest.TestCase):
-    def test_table_holds_the_screens_rectangles(self):
-        for name, rects in CLICK_RECTS.items():
-            painted = {b.name: b.rect for b in botoes.SCREEN_BUTTONS[name]}
-            self.assertEqual(painted, rects, name)
-
     def test_every_button_lies_inside_its_rectangle_with_a_margin(self):
         for name, buttons in botoes.SCREEN_BUTTONS.items():
             for b in buttons:
@@ -268,11 +246,16 @@ class Generator(unittest.TestCase):
         ) as original:
             self.assertEqual(f.read(), original.read())
 
+    def test_the_folder_holds_every_file_the_game_reads_and_no_other(self):
+        self.assertEqual(set(os.listdir(IMAGENS)) - {".gerado"}, arquivos.every())
+
     def test_tutorial_pages_are_all_different(self):
+        pages = range(1, arquivos.paginas + 1)
         digests = {
-            hashlib.sha1(picture("tutorial%d.jpg" % k).tobytes()).hexdigest() for k in range(1, 10)
+            hashlib.sha1(picture(arquivos.numbered(arquivos.pagina, k)).tobytes()).hexdigest()
+            for k in pages
         }
-        self.assertEqual(len(digests), 9)
+        self.assertEqual(len(digests), len(pages))
 
     def test_every_picture_has_a_twin_twice_its_size_that_shows_the_same(self):
         # Painted again at twice the size: brought back down it is still the
@@ -280,7 +263,7 @@ class Generator(unittest.TestCase):
         names = set(os.listdir(IMAGENS))
         self.assertNotIn("star@2x.ttf", names)
         for name in sorted(n for n in names if n.endswith((".jpg", ".png")) and "@2x" not in n):
-            one, two = picture(name, "RGBA"), picture(gerar_imagens.twice(name), "RGBA")
+            one, two = picture(name, "RGBA"), picture(arquivos.twice(name), "RGBA")
             self.assertEqual(two.size, (2 * one.width, 2 * one.height), name)
             small = two.resize(one.size, Image.Resampling.BOX)
             self.assertLess(max(ImageStat.Stat(ImageChops.difference(one, small)).mean), 12, name)

@@ -1,6 +1,7 @@
 """The end-to-end harness: plays the real game in a real window as a person
-would, and reads what it shows. Imported as a package, from tests/e2e (the
-build puts it on PYTHONPATH).
+would, and reads what it shows. Imported as a package, from tests/e2e, with
+tools/ beside it for the game's list of files (the build puts both on
+PYTHONPATH).
 
 The driver, one job a module:
     pontos            places on the table in points, and points in a scaled window's pixels

@@ -9,6 +9,8 @@ import time
 
 from PIL import Image
 
+import arquivos
+
 from jogador import regras
 from jogador.arranque import Failure
 from jogador.figuras import SAME, TABLE, difference, hand_card, pile_card
@@ -203,10 +205,11 @@ class Espera:
         return self.wait_for(name, lambda shot: self.screen_complaint(shot, name), timeout)
 
     def page_complaint(self, shot, page):
-        box = self.pictures.box_of("tutorial1.jpg", PAGE_AT)
-        if self.unlike(shot, box, ("tutorial%d.jpg" % page, PAGE_AT)) < SAME:
+        pages = {k: arquivos.numbered(arquivos.pagina, k) for k in range(1, arquivos.paginas + 1)}
+        box = self.pictures.box_of(pages[1], PAGE_AT)
+        if self.unlike(shot, box, (pages[page], PAGE_AT)) < SAME:
             return None
-        score, seen = self.best_match(shot, box, {k: "tutorial%d.jpg" % k for k in range(1, 10)})
+        score, seen = self.best_match(shot, box, pages)
         return "the pager shows %s (difference %.1f), expected page %d" % (
             "page %d" % seen if score < SAME else "no page", score, page)
 

@@ -7,6 +7,7 @@ import os
 
 from PIL import Image, ImageChops, ImageStat
 
+import arquivos
 from jogador import regras
 from jogador.arranque import Failure
 from jogador.pontos import pixel_box
@@ -64,7 +65,7 @@ class Pictures:
         return self._cache[name]
 
     def twin(self, name):
-        double = "@2x".join(os.path.splitext(name))
+        double = arquivos.twice(name)
         damaged = name in self.damaged or not os.path.exists(os.path.join(self.folder, double))
         return None if damaged else double
 
@@ -106,22 +107,19 @@ class Pictures:
         return at[0], at[1], at[0] + w, at[1] + h
 
 
-TABLE = ("fundo2.jpg", (0, 0))
+TABLE = (arquivos.mesa, (0, 0))
 
 
 def hand_card(value):
-    return "cartaazul%d.jpg" % value
+    return arquivos.numbered(arquivos.carta_mao, value)
 
 
 def pile_card(pile, value):
     if value is None:
-        return "fundo0.jpg" if pile in regras.ASCENDING else "fundo100.jpg"
-    return "cartaroxa%d.jpg" % value
+        ascending = pile in regras.ASCENDING
+        return arquivos.pilha_crescente_vazia if ascending else arquivos.pilha_decrescente_vazia
+    return arquivos.numbered(arquivos.carta_pilha, value)
 
 
 # Every file the game reads from imagens/, the pictures' twins included.
-FILES = ({hand_card(n) for n in range(1, 100)} | {"cartaroxa%d.jpg" % n for n in range(1, 100)}
-         | {"tutorial%d.jpg" % n for n in range(1, 10)}
-         | {"fundo0.jpg", "fundo100.jpg", "fundo2.jpg", "inicial.jpg", "menu.jpg", "instrucoes.jpg",
-            "ganhou2.jpg", "perdeu2.jpg", "desfazer.png", "botao_menu.png", "botao_dnv.png"})
-FILES |= {"@2x".join(os.path.splitext(name)) for name in FILES} | {"star.ttf"}
+FILES = arquivos.every()

@@ -1,6 +1,6 @@
 """Takes the README's screenshot: the table of a game in play, a few cards laid.
 
-    PYTHONPATH=tests/e2e /usr/bin/python3 -m jogador.readme_screenshot --jogo build/trevalia \
+    PYTHONPATH=tests/e2e:tools /usr/bin/python3 -m jogador.readme_screenshot --jogo build/trevalia \
         --imagens build/imagens --monte build/tests/e2e/e2e_imprime_monte \
         --saida docs/screenshot.png
 

@@ -1,6 +1,6 @@
 """Runs one end-to-end scenario, the CTest test e2e.SCENARIO:
 
-    PYTHONPATH=tests/e2e /usr/bin/python3 -m jogador.rodar --jogo build/trevalia \
+    PYTHONPATH=tests/e2e:tools /usr/bin/python3 -m jogador.rodar --jogo build/trevalia \
         --imagens build/imagens --monte build/tests/e2e/e2e_imprime_monte SCENARIO
 """
 

@@ -2,7 +2,7 @@
 machine, and returns its status (a scenario that fails only here waits for a
 time rather than for what it can see). The loops end with the command:
 
-    PYTHONPATH=tests/e2e /usr/bin/python3 -m jogador.sob_carga COMMAND [ARGUMENT...]
+    PYTHONPATH=tests/e2e:tools /usr/bin/python3 -m jogador.sob_carga COMMAND [ARGUMENT...]
 """
 
 import subprocess
