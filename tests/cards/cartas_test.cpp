@@ -121,7 +121,6 @@ TEST(Cartas, TheMouseTestIncludesAllFourEdges) {
     EXPECT_FALSE(sobre(64, 400));
     EXPECT_FALSE(sobre(136, 400));
     EXPECT_FALSE(sobre(100, 457));
-    EXPECT_TRUE(carta.selecionado(janela) == carta.mouse_intersects(janela));
 
     sf::Mouse::setPosition(sf::Vector2i(100, 408), janela);
     EXPECT_FALSE(carta.pressionado(janela)) << "no button is down";

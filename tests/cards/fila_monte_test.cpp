@@ -16,12 +16,11 @@ std::vector<int> ordem(const fila_monte& monte) {
     return valores;
 }
 
-// Two decks dealt in one second come out equal; wait for a fresh second so
-// that the pair cannot straddle a tick of the clock.
-void esperar_novo_segundo() {
-    const time_t agora = time(nullptr);
-    while (time(nullptr) == agora) {
-    }
+// The deck's clock, stopped at a second the test chooses, so that two decks
+// are dealt in one second or in two for certain.
+std::time_t segundo = 0;
+std::time_t relogio_parado() {
+    return segundo;
 }
 
 } // namespace
@@ -40,11 +39,17 @@ TEST(FilaMonte, ANewDeckHoldsEachCardOnce) {
 }
 
 TEST(FilaMonte, TheShuffleDependsOnlyOnTheSecond) {
-    esperar_novo_segundo();
+    const auto relogio = fila_monte::relogio;
+    fila_monte::relogio = relogio_parado;
+    segundo = 1000;
     fila_monte a;
     fila_monte b;
     b.InicializaElementos();
     EXPECT_EQ(ordem(a), ordem(b));
+    segundo = 1001;
+    b.InicializaElementos();
+    EXPECT_NE(ordem(a), ordem(b)) << "the next second dealt the same deck";
+    fila_monte::relogio = relogio;
 
     std::vector<int> crescente(99);
     for (int i = 0; i < 99; ++i) {

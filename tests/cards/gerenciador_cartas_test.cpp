@@ -96,8 +96,4 @@ TEST(GerenciadorCartas, NullCardsAreRefusedAndSkipped) {
     gerenciador_cartas registro;
     registro.adicionar("teste0", nullptr);
     EXPECT_EQ(registro.get_contador_cartas(), 0);
-
-    // Freeing an entry without a card does nothing.
-    const std::pair<const std::string, cartas*> vazia("teste1", nullptr);
-    gerenciador_cartas::carta_jogo_alocador()(vazia);
 }

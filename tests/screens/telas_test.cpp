@@ -7,9 +7,12 @@
 #include "tests/support/pasta_temporaria.hpp"
 
 #include <SFML/Graphics.hpp>
+#include <cstdlib>
 #include <filesystem>
+#include <future>
 #include <gtest/gtest.h>
 #include <iostream>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -151,9 +154,19 @@ TEST_F(TelaTeste, WithoutAnyPictureFolderTheScreensStillAnswer) {
     conferir(perdeu, 1, {{200, 550, 1}});
 
     // The start screen is skipped: on an open window that nobody presses, it
-    // returns at once.
+    // returns at once. One that waited would wait for ever, so a guard ends the
+    // program saying so rather than leave it to the test runner's timeout.
     sf::RenderWindow janela(face_sfml::modo_video(450, 600), "Trevalia", sf::Style::Close);
+    std::promise<void> voltou;
+    std::thread guarda([fim = voltou.get_future()] {
+        if (fim.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+            std::cerr << "The start screen without its picture waited for a press\n";
+            std::_Exit(1);
+        }
+    });
     Tela_Inicial().Mostrar(janela);
+    voltou.set_value();
+    guarda.join();
 }
 
 } // namespace

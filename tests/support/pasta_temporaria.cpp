@@ -4,6 +4,7 @@
 
 #include <SFML/Graphics/Image.hpp>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <random>
 #include <stdexcept>
 
@@ -19,14 +20,23 @@ pasta_temporaria::pasta_temporaria() {
     } while (!fs::create_directory(escolhida));
     pasta = escolhida.string();
     anterior = fs::current_path().string();
+    // Made absolute while the folder the test started in is current: under
+    // Wine the build's own path has no drive, and the temporary folder's is
+    // another one.
+    imagens_da_build = fs::absolute(TREVALIA_IMAGENS_DIR).string();
     fs::create_directory(fs::path(pasta) / "imagens");
     fs::current_path(pasta);
 }
 
+// A folder left behind fills the temporary folder run after run, and one that
+// cannot be left would hand the next test this one's pictures: both fail the
+// test that made it.
 pasta_temporaria::~pasta_temporaria() {
     std::error_code erro;
     fs::current_path(anterior, erro);
+    EXPECT_FALSE(erro) << "could not go back to " << anterior << ": " << erro.message();
     fs::remove_all(pasta, erro);
+    EXPECT_FALSE(erro) << "could not remove " << pasta << ": " << erro.message();
 }
 
 void pasta_temporaria::criar_imagem(const std::string& nome, unsigned largura, unsigned altura,
@@ -38,5 +48,5 @@ void pasta_temporaria::criar_imagem(const std::string& nome, unsigned largura, u
 }
 
 void pasta_temporaria::copiar_da_build(const std::string& nome) const {
-    fs::copy_file(fs::path(anterior) / ".." / "imagens" / nome, fs::path(pasta) / "imagens" / nome);
+    fs::copy_file(fs::path(imagens_da_build) / nome, fs::path(pasta) / "imagens" / nome);
 }

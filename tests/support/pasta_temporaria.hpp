@@ -18,11 +18,12 @@ public:
     void criar_imagem(const std::string& nome, unsigned largura, unsigned altura,
                       sf::Color cor = sf::Color::White) const;
     // Copies into imagens/ a file of the build's own imagens/ (the font, which
-    // no test paints), found beside the folder the test started in.
+    // no test paints).
     void copiar_da_build(const std::string& nome) const;
     const std::string& caminho() const { return pasta; }
 
 private:
     std::string pasta;
     std::string anterior;
+    std::string imagens_da_build;
 };
