@@ -32,7 +32,7 @@ public:
     // The sprite's global size, centred on its position.
     virtual sf::FloatRect get_bounding_rect() const;
 
-    // A window point inside the bounding rectangle, all four edges included.
+    // A point of the game's inside the bounding rectangle, all four edges included.
     bool contem(sf::Vector2f ponto) const;
     // The live pointer inside the bounding rectangle, as `contem` judges it.
     bool mouse_intersects(sf::RenderWindow& janela);

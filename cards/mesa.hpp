@@ -54,7 +54,7 @@ public:
     virtual float get_largura() const;
     virtual sf::FloatRect get_bounding_rect() const;
 
-    // The centre of slot i's card in window pixels: two rows of four, the even
+    // The centre of slot i's card in the game's points: two rows of four, the even
     // slots above, the odd ones below.
     static sf::Vector2f posicao_casa(int slot);
 

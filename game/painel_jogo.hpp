@@ -26,8 +26,8 @@ public:
     // The undo button only while an undo is allowed.
     void desenhar(sf::RenderWindow& janela, bool com_desfazer);
 
-    // A window point inside a button's global bounds (right and bottom edges
-    // outside).
+    // A point of the game's inside a button's global bounds (right and bottom
+    // edges outside).
     bool sobre_desfazer(sf::Vector2f ponto) const;
     bool sobre_menu(sf::Vector2f ponto) const;
     bool sobre_jogar_novamente(sf::Vector2f ponto) const;

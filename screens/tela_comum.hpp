@@ -25,11 +25,11 @@ public:
         int y;
     };
 
-    // Sleeps until a press of any mouse button (its window point is returned)
-    // or a close request; every other event is dropped, and the screen's
-    // picture is shown again whenever the window asks for it. A window that is
-    // no longer open can never send a press, so its wait ends as a close
-    // request instead of blocking for ever.
+    // Sleeps until a press of any mouse button (its place is returned, in the
+    // game's points) or a close request; every other event is dropped, and the
+    // screen's picture is shown again whenever the window asks for it. A window
+    // that is no longer open can never send a press, so its wait ends as a
+    // close request instead of blocking for ever.
     static fim_espera esperar_clique(sf::RenderWindow& janela, const figura_tela& figura);
 
     // The wait of a screen with buttons: a press gives the answer of the button

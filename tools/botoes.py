@@ -1,6 +1,6 @@
 """Every button the game shows, and where.
 
-The screens answer presses strictly inside fixed rectangles of window pixels,
+The screens answer presses strictly inside fixed rectangles of the game's points,
 which the game's list of places holds (lugares); a player clicks on what they
 see, so each painted button must sit inside its rectangle with a clear margin.
 The painters draw from this table and the picture checks read it.

@@ -22,7 +22,7 @@ from pintura import (
 
 WINDOW = (450, 600)
 
-# Where the game puts things on the table (window pixels): the piles' top-left
+# Where the game puts things on the table (the game's points): the piles' top-left
 # corners left to right, top row first, and the hand's centres the same way.
 PILE_PLACES = [lugares.pilha_c2, lugares.pilha_c1, lugares.pilha_d2, lugares.pilha_d1]
 HAND_CENTRES = sorted(lugares.casas_mao, key=lambda centre: (centre[1], centre[0]))
