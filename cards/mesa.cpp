@@ -3,6 +3,12 @@
 #include "plataforma/arquivos.hpp"
 #include "plataforma/lugares.hpp"
 
+#include <iterator>
+
+// The hand's homes and the pictures of its cards are listed apart from it.
+static_assert(std::size(lugares::casas_mao) == mesa::slots, "a home for every slot");
+static_assert(arquivos::cartas == fila_monte::capacidade, "a picture for every card");
+
 mesa::mesa() : cartas_mesa{}, elementos{}, NroElementos(0), carregada(false) {
     LimpaMesa();
     for (cartas*& carta : cartas_mesa) {
@@ -93,7 +99,7 @@ void mesa::set_elemento_i(int slot, int valor, bool& ok) {
 bool mesa::insereMesa(int valor, bool& ok) {
     // Only a card fits: a 0 would count as a card while reading as empty.
     const int slot = primeiro_slot_livre();
-    if (Cheia() || slot < 0 || valor < 1 || valor > 99) {
+    if (Cheia() || slot < 0 || valor < 1 || valor > fila_monte::capacidade) {
         ok = false;
         return false;
     }
@@ -124,11 +130,11 @@ void mesa::distribuicao(fila_monte& monte, int n) {
 }
 
 void mesa::NovaDistribuicao(fila_monte& monte, bool& ok) {
-    if (NroElementos > 6) {
+    if (NroElementos > para_repor) {
         ok = false;
         return;
     }
-    distribuicao(monte, 2);
+    distribuicao(monte, por_reposicao);
     ok = true;
 }
 

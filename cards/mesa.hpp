@@ -15,6 +15,10 @@
 class mesa final {
 public:
     static constexpr int slots = 8;
+    // A hand of `para_repor` cards, two played from a full one, is refilled
+    // with `por_reposicao` while the deck lasts.
+    static constexpr int por_reposicao = 2;
+    static constexpr int para_repor = slots - por_reposicao;
 
     mesa();
     mesa(const mesa& outra);
@@ -41,7 +45,7 @@ public:
     // Draws up to n cards into the hand, stopping early when the deck runs out
     // or the hand is full (a card is never drawn without room for it).
     void distribuicao(fila_monte& monte, int n);
-    // The refill of two cards, for a hand of six or fewer.
+    // The refill of two cards, for a hand of six (para_repor) or fewer.
     void NovaDistribuicao(fila_monte& monte, bool& ok);
     // The opening deal of eight cards, for an empty hand.
     void PrimeiraDistribuicao(fila_monte& monte, bool& ok);
