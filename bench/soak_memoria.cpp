@@ -65,7 +65,9 @@ public:
 
     // One event as the play pass handles it, then the frame.
     void tratar(const evento_jogo& evento) {
-        Jogo::tratar_evento(evento, m, c1, c2, d1, d2, monte, ok);
+        const Jogo::fonte_eventos nada = [](evento_jogo&) { return false; };
+        const Jogo::lote fim = Jogo::jogar_lote(evento, nada, m, c1, c2, d1, d2, monte, ok);
+        Jogo::seguir_lote(fim, nada, m, c1, c2, d1, d2, monte, ok);
         Jogo::desenhar_quadro(m, monte,
                               entrada_jogo::carta_no_ar(Jogo::em_jogo(m, c1, c2, d1, d2)));
     }

@@ -19,15 +19,19 @@ void Jogo::passo_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_d
     case espera_janela::Sinal::Repintar:
         mudou = true;
         break;
-    case espera_janela::Sinal::Evento:
+    case espera_janela::Sinal::Evento: {
         // One frame for the whole batch: a display that waits for the screen's
         // refresh on every frame would otherwise fall further behind the mouse
         // with every event it sends.
-        do {
-            mudou = tratar_evento(evento, m, c1, c2, d1, d2, monte, ok) || mudou;
-        } while (espera_janela::proximo(janela(), evento));
-        mudou = terminar_soltura_perdida(m, c1, c2, d1, d2) || mudou;
+        const fonte_eventos da_janela = [](evento_jogo& proximo) {
+            return espera_janela::proximo(janela(), proximo);
+        };
+        const lote fim = jogar_lote(evento, da_janela, m, c1, c2, d1, d2, monte, ok);
+        mudou = fim.saiu ? seguir_lote(fim, da_janela, m, c1, c2, d1, d2, monte, ok)
+                         : terminar_soltura_perdida(m, c1, c2, d1, d2);
+        mudou = fim.mudou || mudou;
         break;
+    }
     }
     // A pointer that only wanders over the table changes nothing: the same
     // picture is not drawn again.
@@ -36,14 +40,75 @@ void Jogo::passo_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_d
     }
 }
 
+namespace {
+
+// The requests after which the table is no longer what the player aimed at.
+bool sai_da_mesa(entrada_jogo::Pedido pedido) {
+    return pedido == entrada_jogo::Pedido::Fechar || pedido == entrada_jogo::Pedido::Menu ||
+           pedido == entrada_jogo::Pedido::JogarNovamente;
+}
+
+} // namespace
+
+Jogo::lote Jogo::jogar_lote(const evento_jogo& primeiro, const fonte_eventos& proximo, mesa* m,
+                            pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
+                            pilha_decrescente* d2, fila_monte& monte, bool& ok) {
+    // A request is acted on once the batch is read, never from inside it: the
+    // menu's own wait would otherwise take the rest of the batch as its clicks.
+    lote fim;
+    evento_jogo evento = primeiro;
+    do {
+        const entrada_jogo::resposta resposta = tratar_evento(evento, m, c1, c2, d1, d2, monte, ok);
+        fim.mudou = resposta.mudou || fim.mudou;
+        fim.pedido = resposta.pedido;
+        fim.saiu = sai_da_mesa(resposta.pedido) || estado_jogo != Jogando;
+    } while (!fim.saiu && proximo(evento));
+    return fim;
+}
+
+bool Jogo::seguir_lote(const lote& fim, const fonte_eventos& proximo, mesa* m, pilha_crescente* c1,
+                       pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2,
+                       fila_monte& monte, bool& ok) {
+    if (!fim.saiu) {
+        return false;
+    }
+    bool fechou = fim.pedido == entrada_jogo::Pedido::Fechar;
+    evento_jogo resto;
+    while (proximo(resto)) {
+        fechou = fechou || resto.tipo == evento_jogo::Fechada;
+    }
+    bool mudou = largar_carta_no_ar(m, c1, c2, d1, d2);
+    if (fechou) {
+        estado_jogo = Saindo;
+        return mudou;
+    }
+    switch (fim.pedido) {
+    case entrada_jogo::Pedido::Menu:
+        // The menu covers the table, which is drawn again if play goes on.
+        mostrar_menu();
+        return true;
+    case entrada_jogo::Pedido::JogarNovamente:
+        JogarNovamente(m, c1, c2, d1, d2, monte, ok);
+        return true;
+    default:
+        return mudou;
+    }
+}
+
 bool Jogo::terminar_soltura_perdida(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
                                     pilha_decrescente* d1, pilha_decrescente* d2) {
     if (!selecionado || !espera_janela::soltura_perdida(janela())) {
         return false;
     }
+    return largar_carta_no_ar(m, c1, c2, d1, d2);
+}
+
+bool Jogo::largar_carta_no_ar(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
+                              pilha_decrescente* d1, pilha_decrescente* d2) {
+    const bool segurava = selecionado;
     entrada_jogo::partida partida = em_jogo(m, c1, c2, d1, d2);
     const bool mudou = entrada_jogo::cancelar_arrasto(partida);
-    seguir_ponteiro(true);
+    seguir_ponteiro(segurava);
     return mudou;
 }
 
@@ -88,42 +153,26 @@ entrada_jogo::partida Jogo::em_jogo(mesa* m, pilha_crescente* c1, pilha_crescent
             painel(), janela()};
 }
 
-bool Jogo::tratar_evento(const evento_jogo& evento, mesa* m, pilha_crescente* c1,
-                         pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2,
-                         fila_monte& monte, bool& ok) {
-    bool mudou = verificar_reposicao(m, monte);
+entrada_jogo::resposta Jogo::tratar_evento(const evento_jogo& evento, mesa* m, pilha_crescente* c1,
+                                           pilha_crescente* c2, pilha_decrescente* d1,
+                                           pilha_decrescente* d2, fila_monte& monte, bool& ok) {
+    const bool reposta = verificar_reposicao(m, monte);
     entrada_jogo::partida partida = em_jogo(m, c1, c2, d1, d2);
     const bool segurava = selecionado;
-    const entrada_jogo::resposta resposta = entrada_jogo::tratar(evento, partida);
-    mudou = resposta.mudou || mudou;
-    switch (resposta.pedido) {
-    case entrada_jogo::Pedido::Nenhum:
-        break;
-    case entrada_jogo::Pedido::Fechar:
-        estado_jogo = Saindo;
-        break;
-    case entrada_jogo::Pedido::Desfazer:
+    entrada_jogo::resposta resposta = entrada_jogo::tratar(evento, partida);
+    resposta.mudou = resposta.mudou || reposta;
+    if (resposta.pedido == entrada_jogo::Pedido::Desfazer) {
         Desfazer(m, c1, c2, d1, d2, ok);
-        mudou = true;
-        break;
-    case entrada_jogo::Pedido::Menu:
-        // The menu covers the table, which is drawn again if play goes on.
-        mostrar_menu();
-        mudou = true;
-        break;
-    case entrada_jogo::Pedido::JogarNovamente:
-        JogarNovamente(m, c1, c2, d1, d2, monte, ok);
-        mudou = true;
-        break;
+        resposta.mudou = true;
     }
     seguir_ponteiro(segurava);
     if (evento.tipo == evento_jogo::BotaoSolto) {
         // The refill that a second play from a full hand makes due comes now,
         // so the end-of-game test sees the cards about to be dealt.
-        mudou = verificar_reposicao(m, monte) || mudou;
+        resposta.mudou = verificar_reposicao(m, monte) || resposta.mudou;
         verificar_fim(m, c1, c2, d1, d2, monte);
     }
-    return mudou;
+    return resposta;
 }
 
 void Jogo::verificar_fim(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,

@@ -224,6 +224,9 @@ void Jogo::JogarNovamente(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pil
     // The state is past NaoIniciado, so this only deals.
     Start(m, c1, c2, d1, d2, monte, ok);
     estado_jogo = Jogando;
+    // A slot still marked as dragged would put a card of the new deal under
+    // the pointer, and the next release would play it.
+    selecionado = false;
     // The new deal is drawn before any event could clear the old game's undo
     // record, and its button must not show on a table with nothing to undo.
     podeDesfazer = false;

@@ -10,6 +10,7 @@
 #include "game/painel_jogo.hpp"
 
 #include <SFML/Graphics.hpp>
+#include <functional>
 #include <string>
 
 class Instrucoes;
@@ -77,15 +78,42 @@ public:
                             pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2);
 
     // One play pass: sleeps until an event arrives, handles it and every event
-    // already queued, then draws the table as they left it if that changed
-    // what it shows. A window that must be painted again gets the table too.
+    // already queued (one batch), then draws the table as they left it if that
+    // changed what it shows. A window that must be painted again gets the
+    // table too.
     static void passo_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
                            pilha_decrescente* d2, fila_monte& monte, bool& ok);
+
+    // The next event of a batch, already queued; false when there is none.
+    using fonte_eventos = std::function<bool(evento_jogo&)>;
+    struct lote {
+        // What the table shows changed.
+        bool mudou = false;
+        // The request of the event that ended play (Nenhum when play goes on).
+        entrada_jogo::Pedido pedido = entrada_jogo::Pedido::Nenhum;
+        // Play ended inside the batch: a close, the menu, a new deal, or the
+        // end of the game.
+        bool saiu = false;
+    };
+    // Plays a batch: the first event, then those `proximo` hands out, up to
+    // the one that ends play. Nothing after that one is asked for.
+    static lote jogar_lote(const evento_jogo& primeiro, const fonte_eventos& proximo, mesa* m,
+                           pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
+                           pilha_decrescente* d2, fila_monte& monte, bool& ok);
+    // What follows a batch that ended play (nothing, if it did not): the rest of it was aimed at
+    // the table, so none of it is played or handed to the next screen, but a close request among it
+    // still ends the game; no card stays in the air; then the request is acted on. True when the
+    // table's picture changed.
+    static bool seguir_lote(const lote& fim, const fonte_eventos& proximo, mesa* m,
+                            pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
+                            pilha_decrescente* d2, fila_monte& monte, bool& ok);
     // The handling of one play event (see entrada_jogo), after the refill it
-    // may find due; true when the table's picture changed.
-    static bool tratar_evento(const evento_jogo& evento, mesa* m, pilha_crescente* c1,
-                              pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2,
-                              fila_monte& monte, bool& ok);
+    // may find due. Undo is done here; the requests that end play are left to
+    // seguir_lote.
+    static entrada_jogo::resposta tratar_evento(const evento_jogo& evento, mesa* m,
+                                                pilha_crescente* c1, pilha_crescente* c2,
+                                                pilha_decrescente* d1, pilha_decrescente* d2,
+                                                fila_monte& monte, bool& ok);
     // The table in play, as the play handler sees it.
     static entrada_jogo::partida em_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
                                          pilha_decrescente* d1, pilha_decrescente* d2);
@@ -100,6 +128,10 @@ public:
     // True when the table's picture changed.
     static bool terminar_soltura_perdida(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
                                          pilha_decrescente* d1, pilha_decrescente* d2);
+    // Ends a drag in progress with its card at home, and lets the pointer go.
+    // True when a card was in the air.
+    static bool largar_carta_no_ar(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
+                                   pilha_decrescente* d1, pilha_decrescente* d2);
     // The pointer is the window's while a card is in the air (captura_ponteiro):
     // taken when a drag begins, let go when it ends.
     static void seguir_ponteiro(bool segurava);

@@ -1,6 +1,7 @@
 #include "plataforma/abrir_janela.hpp"
 
 #include "plataforma/area_de_trabalho_x11.hpp"
+#include "plataforma/erros_x11.hpp"
 #include "plataforma/face_sfml.hpp"
 #include "plataforma/icone_janela.hpp"
 #include "plataforma/lugar_janela.hpp"
@@ -189,6 +190,7 @@ void abrir_janela(sf::RenderWindow& janela) {
         propria.janela = criar(propria.conexao, escala);
     }
     if (propria.janela != 0) {
+        erros_x11::vigiar_janela(propria.conexao, propria.janela);
         janela.create(propria.janela);
     } else {
         // No visual of our own: SFML's window, as the library places it.
@@ -202,9 +204,14 @@ void abrir_janela(sf::RenderWindow& janela) {
 void fechar_janela(sf::RenderWindow& janela) {
     janela.close();
     if (propria.janela != 0) {
-        XDestroyWindow(propria.conexao, propria.janela);
+        if (!erros_x11::janela_sumiu()) {
+            XDestroyWindow(propria.conexao, propria.janela);
+        }
         XFreeColormap(propria.conexao, propria.cores);
-        XFlush(propria.conexao);
+        // The errors of a window that went away arrive while they are still
+        // known for what they are.
+        XSync(propria.conexao, False);
     }
+    erros_x11::esquecer_janela();
     propria = janela_propria();
 }

@@ -1,5 +1,6 @@
 #include "plataforma/espera_janela.hpp"
 
+#include "plataforma/erros_x11.hpp"
 #include "plataforma/face_sfml.hpp"
 #include "plataforma/ponto_jogo.hpp"
 
@@ -14,7 +15,8 @@ namespace {
 // SFML 2.5 never selects Expose events on its window, so a window that covered
 // ours and went away would leave its picture there on a desktop without a
 // compositor. A connection of our own asks for them: X lets any client select
-// exposures on any window.
+// exposures on any window. It also hears of the window's destruction by
+// another program, which SFML never reports as a close.
 class vigia_exposicao {
 public:
     ~vigia_exposicao() {
@@ -33,7 +35,7 @@ public:
         }
         if (janela != vigiada) {
             vigiada = janela;
-            XSelectInput(conexao, janela, ExposureMask);
+            XSelectInput(conexao, janela, ExposureMask | StructureNotifyMask);
             XFlush(conexao);
         }
         return true;
@@ -49,6 +51,8 @@ public:
             if (evento.type == Expose && evento.xexpose.window == vigiada &&
                 evento.xexpose.count == 0) {
                 repintar = true;
+            } else if (evento.type == DestroyNotify && evento.xdestroywindow.window == vigiada) {
+                erros_x11::marcar_sumida();
             }
         }
         return repintar;
@@ -105,7 +109,12 @@ espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, evento_jog
             return Sinal::Evento;
         }
         const bool com_vigia = vigia.vigiar(face_sfml::janela_do_sistema(janela));
-        if (com_vigia && vigia.exposta()) {
+        const bool repintar = com_vigia && vigia.exposta();
+        // Destroyed by another program: nothing more will come from it.
+        if (erros_x11::janela_sumiu()) {
+            return Sinal::Fechada;
+        }
+        if (repintar) {
             return Sinal::Repintar;
         }
         if (conexao == nullptr) {

@@ -160,6 +160,9 @@ std::string fiscal_da_mesa::conferir_arrasto(const evento_jogo& evento, bool deu
     if (Jogo::selecionado && (!slot_valido || valores[static_cast<std::size_t>(Jogo::i)] == 0)) {
         return "slot " + std::to_string(Jogo::i) + " is dragged but holds no card";
     }
+    if (deu && Jogo::selecionado) {
+        return "a new deal began with slot " + std::to_string(Jogo::i) + " in the air";
+    }
     if (deu || evento.tipo != evento_jogo::BotaoPressionado ||
         evento.botao != sf::Mouse::Button::Left) {
         return "";

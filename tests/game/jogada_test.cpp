@@ -146,4 +146,33 @@ TEST_F(JogadaTeste, APassHandlesTheWholeQueueThenShowsWhereItLeftTheTable) {
     EXPECT_FALSE(face_sfml::proximo_evento(Jogo::janela(), resto));
 }
 
+TEST_F(JogadaTeste, ABatchStopsWherePlayStops) {
+    // 89 onto c1's 99 loses: nothing left in the hand fits any pile after it.
+    const evento_jogo perde = botao(evento_jogo::BotaoSolto, sf::Mouse::Button::Left, 344, 114);
+    const evento_jogo pega =
+        botao(evento_jogo::BotaoPressionado, sf::Mouse::Button::Left, 105, 413);
+    const evento_jogo fecha = botao(evento_jogo::Fechada, sf::Mouse::Button::Left);
+    const std::tuple<const char*, std::deque<evento_jogo>, Jogo::EstadoJogo, int> casos[] = {
+        // The press would carry slot 0's card into the next deal.
+        {"the losing release, then a press on a card", {perde, pega}, Jogo::MostrandoPerdeu, 89},
+        {"a close, then the losing release", {fecha, perde}, Jogo::Saindo, 99},
+        {"the losing release, then a close", {perde, fecha}, Jogo::Saindo, 89},
+    };
+    empilhar(c2, {99});
+    empilhar(d1, {1});
+    empilhar(d2, {1});
+    for (const auto& [nome, lote, estado, topo_c1] : casos) {
+        empilhar(c1, {99});
+        dar_mao({50, 51, 52, 53, 89, 55, 56, 57});
+        Jogo::estado_jogo = Jogo::Jogando;
+        Jogo::selecionado = true;
+        Jogo::i = 4;
+        tratar_lote(lote);
+        EXPECT_EQ(Jogo::estado_jogo, estado) << nome;
+        EXPECT_EQ(c1->get_elemento_topo(), topo_c1) << nome;
+        EXPECT_FALSE(Jogo::selecionado) << nome;
+        EXPECT_EQ(posicao(0), mesa::posicao_casa(0)) << nome;
+    }
+}
+
 } // namespace

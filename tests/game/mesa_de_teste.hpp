@@ -4,6 +4,7 @@
 #include "tests/support/pasta_temporaria.hpp"
 
 #include <SFML/Graphics.hpp>
+#include <deque>
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <iostream>
@@ -104,8 +105,27 @@ protected:
         return {evento_jogo::TeclaPressionada, sf::Mouse::Button::Left, qual, {}};
     }
 
-    void tratar(const evento_jogo& evento) {
-        Jogo::tratar_evento(evento, m, c1, c2, d1, d2, monte, ok);
+    void tratar(const evento_jogo& evento) { tratar_lote({evento}); }
+
+    // A batch as the window hands it out: the first event, the rest queued.
+    void tratar_lote(std::deque<evento_jogo> eventos) {
+        evento_jogo primeiro;
+        fila(eventos)(primeiro);
+        const Jogo::lote fim =
+            Jogo::jogar_lote(primeiro, fila(eventos), m, c1, c2, d1, d2, monte, ok);
+        Jogo::seguir_lote(fim, fila(eventos), m, c1, c2, d1, d2, monte, ok);
+    }
+
+    // The events one by one, as the window's queue hands them out.
+    static Jogo::fonte_eventos fila(std::deque<evento_jogo>& eventos) {
+        return [&eventos](evento_jogo& proximo) {
+            if (eventos.empty()) {
+                return false;
+            }
+            proximo = eventos.front();
+            eventos.pop_front();
+            return true;
+        };
     }
 
     pasta_temporaria pasta;
