@@ -1,6 +1,6 @@
 #include "game/entrada_jogo.hpp"
 
-#include "plataforma/arquivos.hpp"
+#include "game/pilhas_jogo.hpp"
 
 namespace {
 
@@ -39,31 +39,12 @@ int carta_sob(sf::Vector2f ponto, const partida& p) {
     return mesa::slots;
 }
 
-// Each kind of pile has its own rule, so the drop is written once for both.
-template <typename Pilha> void jogar_na_pilha(Pilha* pilha, int codigo, partida& p) {
-    bool ok = false;
-    const int valor = p.m->get_elemento_i(p.i, ok);
-    pilha->Empilha(valor, ok);
-    if (ok) {
-        p.podeDesfazer = true;
-        p.ultimaPilhaAtualizada = codigo;
-        pilha->carregar(entrada_jogo::figura_pilha(valor));
-        p.m->removeMesa(p.janela, p.i);
-    } else {
-        mandar_para_casa(p);
-    }
-}
-
 // The graphics library's own test: the right and bottom edges are outside.
 bool sobre_pilha(const cartas* pilha, sf::Vector2f ponto) {
     return pilha->sprite.getGlobalBounds().contains(ponto);
 }
 
 } // namespace
-
-std::string entrada_jogo::figura_pilha(int valor) {
-    return arquivos::caminho(arquivos::carta_pilha, valor);
-}
 
 entrada_jogo::resposta entrada_jogo::tratar(const evento_jogo& evento, partida& p) {
     switch (evento.tipo) {
@@ -133,17 +114,16 @@ entrada_jogo::Pedido entrada_jogo::pressionar(sf::Vector2f ponto, partida& p) {
 }
 
 void entrada_jogo::soltar(sf::Vector2f ponto, partida& p) {
-    if (sobre_pilha(p.c1, ponto)) {
-        jogar_na_pilha(p.c1, 1, p);
-    } else if (sobre_pilha(p.c2, ponto)) {
-        jogar_na_pilha(p.c2, 2, p);
-    } else if (sobre_pilha(p.d1, ponto)) {
-        jogar_na_pilha(p.d1, 3, p);
-    } else if (sobre_pilha(p.d2, ponto)) {
-        jogar_na_pilha(p.d2, 4, p);
-    } else {
-        mandar_para_casa(p);
+    for (const pilhas_jogo::pilha& pilha : pilhas_jogo::de(p.c1, p.c2, p.d1, p.d2)) {
+        if (sobre_pilha(pilha.cartas, ponto)) {
+            const pilhas_jogo::registro desfazer{p.podeDesfazer, p.ultimaPilhaAtualizada};
+            if (!pilhas_jogo::jogar(pilha, *p.m, p.i, p.janela, desfazer)) {
+                mandar_para_casa(p);
+            }
+            return;
+        }
     }
+    mandar_para_casa(p);
 }
 
 bool entrada_jogo::cancelar_arrasto(partida& p) {

@@ -7,7 +7,6 @@
 #include "plataforma/evento_jogo.hpp"
 
 #include <SFML/Graphics.hpp>
-#include <string>
 
 // The play pass's answer to the player: picking up a hand card, dragging it,
 // dropping it on a pile, and which of the buttons or keys asks the game for
@@ -58,9 +57,6 @@ public:
 
     // The hand card being dragged, or null.
     static const cartas* carta_no_ar(const partida& p);
-
-    // The picture of a pile with that card on top.
-    static std::string figura_pilha(int valor);
 
 private:
     static Pedido pressionar(sf::Vector2f ponto, partida& p);

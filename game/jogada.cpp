@@ -1,5 +1,6 @@
 #include "game/jogo.hpp"
 
+#include "game/pilhas_jogo.hpp"
 #include "plataforma/captura_ponteiro.hpp"
 #include "plataforma/espera_janela.hpp"
 
@@ -125,13 +126,13 @@ bool Jogo::verificar_reposicao(mesa* m, fila_monte& monte) {
         return false;
     }
     const bool desfazer_antes = podeDesfazer;
-    if (m->get_NroElementos() == 6) {
+    if (m->get_NroElementos() == mesa::para_repor) {
         bool ok = false;
         m->NovaDistribuicao(monte, ok);
         podeDesfazer = false;
         return true;
     }
-    if (m->get_NroElementos() == 8) {
+    if (m->Cheia()) {
         podeDesfazer = false;
     }
     return desfazer_antes != podeDesfazer;
@@ -186,52 +187,6 @@ void Jogo::verificar_fim(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilh
 
 void Jogo::Desfazer(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
                     pilha_decrescente* d2, bool& ok) {
-    if (!podeDesfazer) {
-        return;
-    }
-    // Spent first, whatever follows.
-    podeDesfazer = false;
-
-    pilha_burra* pilha = nullptr;
-    const char* fundo = nullptr;
-    switch (ultimaPilhaAtualizada) {
-    case 1:
-        pilha = c1;
-        fundo = fundo_crescente;
-        break;
-    case 2:
-        pilha = c2;
-        fundo = fundo_crescente;
-        break;
-    case 3:
-        pilha = d1;
-        fundo = fundo_decrescente;
-        break;
-    case 4:
-        pilha = d2;
-        fundo = fundo_decrescente;
-        break;
-    default:
-        ok = false;
-        return;
-    }
-
-    // A full hand has no room for the card: it stays on its pile rather than
-    // being lost between the two.
-    if (m->Cheia()) {
-        ok = false;
-        return;
-    }
-
-    int valor = 0;
-    pilha->Desempilha(valor, ok);
-    if (!ok) {
-        return;
-    }
-    if (pilha->Vazia()) {
-        pilha->carregar(fundo);
-    } else {
-        pilha->carregar(entrada_jogo::figura_pilha(pilha->get_elemento_topo()));
-    }
-    m->insereMesa(valor, ok);
+    pilhas_jogo::desfazer(pilhas_jogo::de(c1, c2, d1, d2), *m,
+                          {podeDesfazer, ultimaPilhaAtualizada}, ok);
 }

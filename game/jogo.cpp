@@ -1,5 +1,6 @@
 #include "game/jogo.hpp"
 
+#include "game/pilhas_jogo.hpp"
 #include "plataforma/abrir_janela.hpp"
 #include "plataforma/arquivos.hpp"
 #include "plataforma/escala_arte.hpp"
@@ -60,10 +61,9 @@ void Jogo::CriandoTudo() {
 void Jogo::Start(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decrescente* d1,
                  pilha_decrescente* d2, fila_monte& monte, bool& ok) {
     monte.InicializaElementos();
-    c1->set_topo(-1);
-    c2->set_topo(-1);
-    d1->set_topo(-1);
-    d2->set_topo(-1);
+    for (const pilhas_jogo::pilha& p : pilhas_jogo::de(c1, c2, d1, d2)) {
+        p.cartas->set_topo(-1);
+    }
     m->LimpaMesa();
     m->PrimeiraDistribuicao(monte, ok);
 
@@ -84,19 +84,14 @@ void Jogo::montar_mesa(sf::Texture& textura_fundo, mesa* m, pilha_crescente* c1,
                        pilha_crescente* c2, pilha_decrescente* d1, pilha_decrescente* d2) {
     escala_arte::carregar(textura_fundo, background(), arquivos::caminho(arquivos::mesa));
 
-    c1->carregar(fundo_crescente);
-    c1->set_posicao(lugares::pilha_c1.x, lugares::pilha_c1.y);
-    c2->carregar(fundo_crescente);
-    c2->set_posicao(lugares::pilha_c2.x, lugares::pilha_c2.y);
-    d1->carregar(fundo_decrescente);
-    d1->set_posicao(lugares::pilha_d1.x, lugares::pilha_d1.y);
-    d2->carregar(fundo_decrescente);
-    d2->set_posicao(lugares::pilha_d2.x, lugares::pilha_d2.y);
-
-    _gerenciador_cartas.adicionar("pilha_c1", c1);
-    _gerenciador_cartas.adicionar("pilha_c2", c2);
-    _gerenciador_cartas.adicionar("pilha_d1", d1);
-    _gerenciador_cartas.adicionar("pilha_d2", d2);
+    const pilhas_jogo::tabela pilhas = pilhas_jogo::de(c1, c2, d1, d2);
+    for (const pilhas_jogo::pilha& p : pilhas) {
+        pilhas_jogo::mostrar(p);
+        p.cartas->set_posicao(p.lugar.x, p.lugar.y);
+    }
+    for (const pilhas_jogo::pilha& p : pilhas) {
+        _gerenciador_cartas.adicionar(p.nome, p.cartas);
+    }
     for (int slot = 0; slot < mesa::slots; ++slot) {
         _gerenciador_cartas.adicionar("teste" + std::to_string(slot), m->cartas_mesa[slot]);
     }
@@ -230,8 +225,7 @@ void Jogo::JogarNovamente(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pil
     // The new deal is drawn before any event could clear the old game's undo
     // record, and its button must not show on a table with nothing to undo.
     podeDesfazer = false;
-    c1->carregar(fundo_crescente);
-    c2->carregar(fundo_crescente);
-    d1->carregar(fundo_decrescente);
-    d2->carregar(fundo_decrescente);
+    for (const pilhas_jogo::pilha& p : pilhas_jogo::de(c1, c2, d1, d2)) {
+        pilhas_jogo::mostrar(p);
+    }
 }

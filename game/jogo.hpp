@@ -151,12 +151,8 @@ public:
     // nothing i is left at 8.
     static bool selecionado;
     static int i;
-    // The undo record: the last card played may be taken back, and from which
-    // pile (1 c1, 2 c2, 3 d1, 4 d2).
+    // The undo record (pilhas_jogo): the last card played may be taken back,
+    // and from which pile (1 c1, 2 c2, 3 d1, 4 d2).
     static bool podeDesfazer;
     static int ultimaPilhaAtualizada;
-
-    // What an empty ascending and an empty descending pile show.
-    static constexpr const char* fundo_crescente = "imagens/fundo0.jpg";
-    static constexpr const char* fundo_decrescente = "imagens/fundo100.jpg";
 };
