@@ -95,19 +95,18 @@ entrada_jogo::Pedido entrada_jogo::pressionar(sf::Vector2f ponto, partida& p) {
     p.selecionado = p.i < mesa::slots;
     // The buttons lie apart, so a press hits one at most.
     if (p.podeDesfazer && p.painel.sobre_desfazer(ponto)) {
-        // The card taken back may land in the very slot in the air, and its
-        // release would then play it.
+        // A card whose picture failed to load may lie under the button, where
+        // an earlier card of its slot was played: the press undoes, and must
+        // not also pick that card up for its release to play.
         cancelar_arrasto(p);
         return Pedido::Desfazer;
     }
+    // Both end play, and the play pass sends home whatever this press picked
+    // up before acting on them (Jogo::seguir_lote).
     if (p.painel.sobre_menu(ponto)) {
-        cancelar_arrasto(p);
         return Pedido::Menu;
     }
     if (p.painel.sobre_jogar_novamente(ponto)) {
-        // A card held over into the new deal would follow the pointer
-        // without having been picked up.
-        cancelar_arrasto(p);
         return Pedido::JogarNovamente;
     }
     return Pedido::Nenhum;

@@ -8,10 +8,12 @@
 
 #include <SFML/Graphics.hpp>
 
-// The play pass's answer to the player: picking up a hand card, dragging it,
-// dropping it on a pile, and which of the buttons or keys asks the game for
-// more. It only says what an event meant; the game acts on the requests (undo,
-// menu, play again, close), so nothing here reaches back into it.
+// The play pass's handling of the player on the table: picking up a hand
+// card, dragging it, and dropping it, which plays it on a pile (pilhas_jogo)
+// or sends it home; and which of the buttons or keys asks the game for more.
+// The game acts on those requests (undo, menu, play again, close), so nothing
+// here reaches back into it. How a drag can end is listed at
+// Jogo::prender_ou_soltar_ponteiro, which holds the pointer while it lasts.
 //
 // Every press and release is judged at the point its own event carries. A
 // busy or slow display can leave events queued for a while, and by the time

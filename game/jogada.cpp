@@ -109,11 +109,11 @@ bool Jogo::largar_carta_no_ar(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
     const bool segurava = selecionado;
     entrada_jogo::partida partida = em_jogo(m, c1, c2, d1, d2);
     const bool mudou = entrada_jogo::cancelar_arrasto(partida);
-    seguir_ponteiro(segurava);
+    prender_ou_soltar_ponteiro(segurava);
     return mudou;
 }
 
-void Jogo::seguir_ponteiro(bool segurava) {
+void Jogo::prender_ou_soltar_ponteiro(bool segurava) {
     if (selecionado && !segurava) {
         capturar_ponteiro(janela());
     } else if (!selecionado && segurava) {
@@ -121,7 +121,7 @@ void Jogo::seguir_ponteiro(bool segurava) {
     }
 }
 
-bool Jogo::verificar_reposicao(mesa* m, fila_monte& monte) {
+bool Jogo::repor_e_encerrar_desfazer(mesa* m, fila_monte& monte) {
     if (monte.get_NroElementos() <= 0) {
         return false;
     }
@@ -157,7 +157,7 @@ entrada_jogo::partida Jogo::em_jogo(mesa* m, pilha_crescente* c1, pilha_crescent
 entrada_jogo::resposta Jogo::tratar_evento(const evento_jogo& evento, mesa* m, pilha_crescente* c1,
                                            pilha_crescente* c2, pilha_decrescente* d1,
                                            pilha_decrescente* d2, fila_monte& monte, bool& ok) {
-    const bool reposta = verificar_reposicao(m, monte);
+    const bool reposta = repor_e_encerrar_desfazer(m, monte);
     entrada_jogo::partida partida = em_jogo(m, c1, c2, d1, d2);
     const bool segurava = selecionado;
     entrada_jogo::resposta resposta = entrada_jogo::tratar(evento, partida);
@@ -166,11 +166,11 @@ entrada_jogo::resposta Jogo::tratar_evento(const evento_jogo& evento, mesa* m, p
         Desfazer(m, c1, c2, d1, d2, ok);
         resposta.mudou = true;
     }
-    seguir_ponteiro(segurava);
+    prender_ou_soltar_ponteiro(segurava);
     if (evento.tipo == evento_jogo::BotaoSolto) {
         // The refill that a second play from a full hand makes due comes now,
         // so the end-of-game test sees the cards about to be dealt.
-        resposta.mudou = verificar_reposicao(m, monte) || resposta.mudou;
+        resposta.mudou = repor_e_encerrar_desfazer(m, monte) || resposta.mudou;
         verificar_fim(m, c1, c2, d1, d2, monte);
     }
     return resposta;

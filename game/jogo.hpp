@@ -117,9 +117,9 @@ public:
     // The table in play, as the play handler sees it.
     static entrada_jogo::partida em_jogo(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
                                          pilha_decrescente* d1, pilha_decrescente* d2);
-    // Refills a hand of six while the deck lasts; a full or refilled hand ends
-    // the chance to undo. True when the table's picture changed.
-    static bool verificar_reposicao(mesa* m, fila_monte& monte);
+    // Refills a hand of six while the deck lasts, and ends the chance to undo
+    // on a full or refilled hand. True when the table's picture changed.
+    static bool repor_e_encerrar_desfazer(mesa* m, fila_monte& monte);
     // Switches to the won or the lost screen when the game is over.
     static void verificar_fim(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
                               pilha_decrescente* d1, pilha_decrescente* d2, fila_monte& monte);
@@ -133,8 +133,21 @@ public:
     static bool largar_carta_no_ar(mesa* m, pilha_crescente* c1, pilha_crescente* c2,
                                    pilha_decrescente* d1, pilha_decrescente* d2);
     // The pointer is the window's while a card is in the air (captura_ponteiro):
-    // taken when a drag begins, let go when it ends.
-    static void seguir_ponteiro(bool segurava);
+    // taken when a drag begins, let go when it ends, given whether a card was
+    // held before the event. A drag ends with its left release (the card is
+    // played or goes home), and in five ways without one, each sending the
+    // card home with nothing played:
+    // - the focus goes to another window, which may get the release
+    //   (entrada_jogo, FocoPerdido);
+    // - the left button goes down again: its release went elsewhere
+    //   (entrada_jogo, a press);
+    // - Escape asks for the menu (entrada_jogo);
+    // - the window system says the button is up with no release on its way,
+    //   asked after each batch (terminar_soltura_perdida, and
+    //   espera_janela::soltura_perdida underneath);
+    // - a request ends play inside the batch: the menu, play again, a close,
+    //   the end of the game (seguir_lote, through largar_carta_no_ar).
+    static void prender_ou_soltar_ponteiro(bool segurava);
     // The whole table, with the count of the cards still to play, and the card
     // in the air (if any) above everything else.
     static void desenhar_quadro(mesa* m, fila_monte& monte, const cartas* no_ar);

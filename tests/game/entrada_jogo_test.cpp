@@ -37,6 +37,22 @@ TEST_F(JogadaTeste, AnEmptiedSlotIsNeverPickedUpWhereverItsHiddenSpriteLies) {
     }
 }
 
+// A card whose picture failed to load stays where its slot's last card was
+// played, here under the undo button: the press there undoes, and the card
+// must not also be picked up for the release to play it.
+TEST_F(JogadaTeste, APressOnUndoPicksUpNoCardLyingHiddenUnderIt) {
+    pasta.criar_imagem("desfazer.png", 88, 32);
+    Jogo::painel().carregar();
+    dar_mao({30, 40, 50, 60, 70, 80, 90, 0});
+    deixar_no_monte(0);
+    arrastar(sf::Vector2i(mesa::posicao_casa(0)), {178, 162});
+    m->aumenta_NroElementos();
+    m->set_elemento_i(0, 77, ok); // no picture for 77
+    arrastar({206, 190}, {344, 278});
+    EXPECT_TRUE(c2->Vazia()) << "not undone";
+    EXPECT_TRUE(d1->Vazia()) << "the hidden card was played";
+}
+
 TEST_F(JogadaTeste, APressPicksTheCardAtItsOwnPointAndOnlyTheLeftReleaseDrops) {
     dar_mao({30, 40, 50, 60, 70, 80, 90, 20});
     mover_mouse(180, 408); // the real pointer over slot 2's card
