@@ -2,6 +2,9 @@
 
 #include "plataforma/arquivos.hpp"
 
+// A pile may have to hold the whole deck.
+static_assert(pilha_burra::capacidade >= fila_monte::capacidade, "room for every card");
+
 namespace {
 
 template <typename Pilha> void com_regra(pilha_burra* cartas, int valor, bool& ok) {
