@@ -34,7 +34,8 @@ class Page:
         self.c.paste(ground, (0, 0))
         self.c.rounded((0, 0, w, h), 14, PAPER)
         self.c.text((MARGIN, 34), heading, 18, INK, anchor="ls", max_width=w - 2 * MARGIN - 40)
-        self.c.text((w - MARGIN, 34), "%d / %d" % (number, arquivos.paginas), 12, INK_SOFT, anchor="rs")
+        count = "%d / %d" % (number, arquivos.paginas)
+        self.c.text((w - MARGIN, 34), count, 12, INK_SOFT, anchor="rs")
         self.c.rounded((MARGIN, 45, w - MARGIN, 46), 0, RULE)
         self.y = 66
 
