@@ -5,7 +5,9 @@
 
 cartas::cartas() : carregada(false) {}
 
-cartas::~cartas() = default;
+cartas::~cartas() {
+    escala_arte::esquecer(textura);
+}
 
 void cartas::carregar(std::string caminho) {
     // The empty path means "hide this card"; asking the library would only

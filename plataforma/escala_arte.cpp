@@ -4,18 +4,26 @@
 
 #include <cmath>
 #include <fstream>
+#include <map>
 
 float escala_arte::escala = 1.0f;
 
-void escala_arte::definir(float nova) {
-    escala = nova < 1.0f ? 1.0f : nova;
-}
-
-float escala_arte::atual() {
-    return escala;
-}
-
 namespace {
+
+struct figura_viva {
+    sf::Texture* textura;
+    sf::Sprite* sprite;
+    std::string caminho;
+    bool novo_retangulo;
+};
+
+// Made once and never destroyed: the holders that forget their pictures are
+// statics too (the game's panel and cards), and may be destroyed after any
+// static of this file.
+std::map<const sf::Texture*, figura_viva>& vivas() {
+    static auto* lista = new std::map<const sf::Texture*, figura_viva>();
+    return *lista;
+}
 
 // imagens/menu.jpg -> imagens/menu@2x.jpg
 std::string gemea(const std::string& caminho) {
@@ -35,8 +43,38 @@ bool existe(const std::string& caminho) {
 
 } // namespace
 
+void escala_arte::definir(float nova) {
+    const bool gemeas_antes = escala > 1.0f;
+    escala = nova > 0.0f ? nova : 1.0f;
+    for (auto& entrada : vivas()) {
+        const figura_viva& viva = entrada.second;
+        if (gemeas_antes != (escala > 1.0f)) {
+            ler(*viva.textura, *viva.sprite, viva.caminho, viva.novo_retangulo);
+        } else {
+            filtrar(*viva.textura, *viva.sprite);
+        }
+    }
+}
+
+float escala_arte::atual() {
+    return escala;
+}
+
 bool escala_arte::carregar(sf::Texture& textura, sf::Sprite& sprite, const std::string& caminho,
                            bool novo_retangulo) {
+    if (!ler(textura, sprite, caminho, novo_retangulo)) {
+        return false;
+    }
+    vivas()[&textura] = figura_viva{&textura, &sprite, caminho, novo_retangulo};
+    return true;
+}
+
+void escala_arte::esquecer(const sf::Texture& textura) {
+    vivas().erase(&textura);
+}
+
+bool escala_arte::ler(sf::Texture& textura, sf::Sprite& sprite, const std::string& caminho,
+                      bool novo_retangulo) {
     float pixels = 1.0f; // of the texture, per point
     if (escala > 1.0f) {
         const std::string dobro = gemea(caminho);
@@ -64,10 +102,14 @@ bool escala_arte::carregar(sf::Texture& textura, sf::Sprite& sprite, const std::
     }
     face_sfml::dar_textura(sprite, textura, novo_retangulo);
     sprite.setScale({1.0f / pixels, 1.0f / pixels});
+    filtrar(textura, sprite);
+    return true;
+}
+
+void escala_arte::filtrar(sf::Texture& textura, const sf::Sprite& sprite) {
     // Drawn at a whole number of window pixels per texture pixel (scale 1 or
     // 2 for a twin), the picture is sharpest unfiltered; at 1.5 it would
     // drop and double rows and columns unevenly.
-    const float passo = escala / pixels;
+    const float passo = escala * sprite.getScale().x;
     textura.setSmooth(std::fabs(passo - std::round(passo)) > 0.001f);
-    return true;
 }

@@ -40,6 +40,9 @@ evento_jogo traduzir(const sf::Event& evento) {
         lido.tipo = evento_jogo::FocoPerdido;
     } else if (evento.is<sf::Event::MouseLeft>()) {
         lido.tipo = evento_jogo::MouseSaiu;
+    } else if (const auto* medida = evento.getIf<sf::Event::Resized>()) {
+        lido.tipo = evento_jogo::Redimensionada;
+        lido.tamanho = medida->size;
     }
     return lido;
 }
@@ -147,6 +150,10 @@ evento_jogo traduzir(const sf::Event& evento) {
         break;
     case sf::Event::MouseLeft:
         lido.tipo = evento_jogo::MouseSaiu;
+        break;
+    case sf::Event::Resized:
+        lido.tipo = evento_jogo::Redimensionada;
+        lido.tamanho = {evento.size.width, evento.size.height};
         break;
     default:
         break;

@@ -12,6 +12,12 @@ struct ponto {
     float y;
 };
 
+struct cor {
+    unsigned char r;
+    unsigned char g;
+    unsigned char b;
+};
+
 // A press counts strictly inside: every edge is outside.
 struct retangulo {
     int esquerda;
@@ -37,6 +43,10 @@ constexpr ponto contagem{100, 10};
 constexpr ponto botao_desfazer{204, 180};
 constexpr ponto botao_menu{187, 17};
 constexpr ponto botao_jogar_novamente{300, 17};
+
+// The table's own dark colour, which also fills a window larger than the
+// table.
+constexpr cor mesa{21, 36, 44};
 
 // The main menu.
 constexpr retangulo menu_jogar{120, 200, 340, 260};
