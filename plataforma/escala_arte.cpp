@@ -1,5 +1,6 @@
 #include "plataforma/escala_arte.hpp"
 
+#include "plataforma/cantos_carta.hpp"
 #include "plataforma/face_sfml.hpp"
 
 #include <cmath>
@@ -15,6 +16,7 @@ struct figura_viva {
     sf::Sprite* sprite;
     std::string caminho;
     bool novo_retangulo;
+    bool cantos;
 };
 
 // Made once and never destroyed: the holders that forget their pictures are
@@ -41,6 +43,18 @@ bool existe(const std::string& caminho) {
     return std::ifstream(caminho, std::ios::binary).is_open();
 }
 
+bool abrir(sf::Texture& textura, const std::string& caminho, bool cantos) {
+    if (!cantos) {
+        return textura.loadFromFile(caminho);
+    }
+    sf::Image imagem;
+    if (!imagem.loadFromFile(caminho)) {
+        return false;
+    }
+    cantos_carta::limpar(imagem);
+    return textura.loadFromImage(imagem);
+}
+
 } // namespace
 
 void escala_arte::definir(float nova) {
@@ -49,7 +63,7 @@ void escala_arte::definir(float nova) {
     for (auto& entrada : vivas()) {
         const figura_viva& viva = entrada.second;
         if (gemeas_antes != (escala > 1.0f)) {
-            ler(*viva.textura, *viva.sprite, viva.caminho, viva.novo_retangulo);
+            ler(*viva.textura, *viva.sprite, viva.caminho, viva.novo_retangulo, viva.cantos);
         } else {
             filtrar(*viva.textura, *viva.sprite);
         }
@@ -61,11 +75,11 @@ float escala_arte::atual() {
 }
 
 bool escala_arte::carregar(sf::Texture& textura, sf::Sprite& sprite, const std::string& caminho,
-                           bool novo_retangulo) {
-    if (!ler(textura, sprite, caminho, novo_retangulo)) {
+                           bool novo_retangulo, bool cantos) {
+    if (!ler(textura, sprite, caminho, novo_retangulo, cantos)) {
         return false;
     }
-    vivas()[&textura] = figura_viva{&textura, &sprite, caminho, novo_retangulo};
+    vivas()[&textura] = figura_viva{&textura, &sprite, caminho, novo_retangulo, cantos};
     return true;
 }
 
@@ -74,15 +88,15 @@ void escala_arte::esquecer(const sf::Texture& textura) {
 }
 
 bool escala_arte::ler(sf::Texture& textura, sf::Sprite& sprite, const std::string& caminho,
-                      bool novo_retangulo) {
+                      bool novo_retangulo, bool cantos) {
     float pixels = 1.0f; // of the texture, per point
     if (escala > 1.0f) {
         const std::string dobro = gemea(caminho);
-        if (existe(dobro) && textura.loadFromFile(dobro)) {
+        if (existe(dobro) && abrir(textura, dobro, cantos)) {
             pixels = 2.0f;
         }
     }
-    if (pixels == 1.0f && !textura.loadFromFile(caminho)) {
+    if (pixels == 1.0f && !abrir(textura, caminho, cantos)) {
         return false;
     }
     // A sprite that keeps its rectangle keeps it, and its origin, in the

@@ -24,19 +24,20 @@ public:
     // loads, else the picture itself; at scale 1 the twin is never looked at.
     // Only a picture that loaded is given to the sprite, scaled so that it
     // covers the same points either way; `novo_retangulo` as in
-    // sf::Sprite::setTexture. Nothing loaded: false, and both are left as they
+    // sf::Sprite::setTexture. A card's picture (`cantos`) has its rounded
+    // corners made clear. Nothing loaded: false, and both are left as they
     // were.
     //
     // A picture loaded is kept live: texture and sprite must stay where they
     // are until `esquecer` is called with the texture, which every holder
     // does before it goes.
     static bool carregar(sf::Texture& textura, sf::Sprite& sprite, const std::string& caminho,
-                         bool novo_retangulo = false);
+                         bool novo_retangulo = false, bool cantos = false);
     static void esquecer(const sf::Texture& textura);
 
 private:
     static bool ler(sf::Texture& textura, sf::Sprite& sprite, const std::string& caminho,
-                    bool novo_retangulo);
+                    bool novo_retangulo, bool cantos);
     static void filtrar(sf::Texture& textura, const sf::Sprite& sprite);
 
     static float escala;

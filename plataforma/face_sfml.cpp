@@ -79,6 +79,10 @@ sf::Color pixel(const sf::Image& imagem, unsigned x, unsigned y) {
     return imagem.getPixel({x, y});
 }
 
+void pintar(sf::Image& imagem, unsigned x, unsigned y, sf::Color cor) {
+    imagem.setPixel({x, y}, cor);
+}
+
 sf::Image captura(const sf::Window& janela) {
     sf::Texture textura;
     if (!textura.resize(janela.getSize())) {
@@ -191,6 +195,10 @@ sf::Image imagem(unsigned largura, unsigned altura, sf::Color cor) {
 
 sf::Color pixel(const sf::Image& imagem, unsigned x, unsigned y) {
     return imagem.getPixel(x, y);
+}
+
+void pintar(sf::Image& imagem, unsigned x, unsigned y, sf::Color cor) {
+    imagem.setPixel(x, y, cor);
 }
 
 sf::Image captura(const sf::Window& janela) {
