@@ -186,20 +186,18 @@ void esperar_propriedade(Display* conexao, Atom propriedade, std::chrono::millis
     }
 }
 
-moldura lida(Display* conexao, Window janela) {
-    moldura m;
+// The window's frame as its manager has set it; nothing before it has.
+std::optional<moldura> lida(Display* conexao, Window janela) {
     const std::vector<long> lados = cardinais(conexao, janela, "_NET_FRAME_EXTENTS");
-    if (lados.size() == 4) {
-        m.esquerda = static_cast<int>(lados[0]);
-        m.direita = static_cast<int>(lados[1]);
-        m.topo = static_cast<int>(lados[2]);
-        m.base = static_cast<int>(lados[3]);
+    if (lados.size() != 4) {
+        return std::nullopt;
     }
+    moldura m;
+    m.esquerda = static_cast<int>(lados[0]);
+    m.direita = static_cast<int>(lados[1]);
+    m.topo = static_cast<int>(lados[2]);
+    m.base = static_cast<int>(lados[3]);
     return m;
-}
-
-bool tem_moldura(Display* conexao, Window janela) {
-    return cardinais(conexao, janela, "_NET_FRAME_EXTENTS").size() == 4;
 }
 
 } // namespace
@@ -242,7 +240,7 @@ std::optional<moldura> area_de_trabalho_x11::moldura_prevista(sf::WindowHandle j
     XSendEvent(c, raiz, False, SubstructureRedirectMask | SubstructureNotifyMask, &pedido);
     XFlush(c);
     esperar_propriedade(c, extensao, limite_moldura);
-    return lida(c, janela);
+    return lida(c, janela).value_or(moldura());
 }
 
 moldura area_de_trabalho_x11::moldura_posta(sf::WindowHandle janela) {
@@ -258,8 +256,8 @@ moldura area_de_trabalho_x11::moldura_posta(sf::WindowHandle janela) {
     // Heard before it is looked at: set in between, it would be missed.
     XSelectInput(c, janela, PropertyChangeMask);
     XSync(c, False);
-    if (!tem_moldura(c, janela)) {
+    if (!lida(c, janela)) {
         esperar_propriedade(c, atomo(c, "_NET_FRAME_EXTENTS"), limite_moldura);
     }
-    return lida(c, janela);
+    return lida(c, janela).value_or(moldura());
 }
