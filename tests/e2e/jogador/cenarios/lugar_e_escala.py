@@ -117,8 +117,7 @@ def tela_cheia(ctx):
 
         game.wait_for("the table scaled to fit the full screen", letterboxed, shoot=screenshot)
         value, pile = first_play(table)
-        slot = table.slot_of(value)
-        table.play(value, pile)
+        slot = table.play(value, pile)
         for point, step in ((pontos.slot_centre(slot), game.press),
                             (pontos.pile_centre(pile), game.release)):
             x, y = pontos.first_pixel(point, scale)
