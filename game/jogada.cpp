@@ -3,6 +3,7 @@
 #include "game/pilhas_jogo.hpp"
 #include "plataforma/captura_ponteiro.hpp"
 #include "plataforma/espera_janela.hpp"
+#include "plataforma/tamanho_janela.hpp"
 
 // The play pass (the table's events, drawn once a batch) and undo: the part of
 // the game that runs while the table is shown. The rest, from start-up to the
@@ -141,7 +142,7 @@ bool Jogo::repor_e_encerrar_desfazer(mesa* m, fila_monte& monte) {
 void Jogo::desenhar_quadro(mesa* m, fila_monte& monte, const cartas* no_ar) {
     painel().preparar();
     painel().set_contagem(monte.get_NroElementos() + m->get_NroElementos());
-    janela().clear(sf::Color(0, 0, 0, 255));
+    tamanho_janela::limpar(janela());
     janela().draw(background());
     painel().desenhar(janela(), podeDesfazer);
     _gerenciador_cartas.desenhar_todos(janela(), no_ar);

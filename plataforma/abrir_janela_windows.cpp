@@ -85,7 +85,7 @@ void abrir_janela(sf::RenderWindow& janela) {
     const sf::Vector2i cliente = lugar_janela::posicao_centrada(area, tamanho, m);
     janela.setPosition(sf::Vector2i(cliente.x - m.esquerda, cliente.y - m.topo));
     janela.setVisible(true);
-    preparar_janela(janela, escala);
+    preparar_janela(janela);
 }
 
 void fechar_janela(sf::RenderWindow& janela) {

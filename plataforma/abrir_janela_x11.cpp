@@ -16,6 +16,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 // SFML 2.5 first puts a new window at y = (screen width - height) / 2 and then
@@ -48,15 +49,20 @@ Atom atomo(Display* conexao, const char* nome) {
 }
 
 // Waits, never longer than the limit, for an event of that kind on the
-// window. Any other event stays queued for SFML, whose connection this is.
-bool esperar_evento(Display* conexao, Window janela, int tipo, std::chrono::milliseconds limite) {
+// window (and of that size, for a ConfigureNotify). Any other event stays
+// queued for SFML, whose connection this is.
+bool esperar_evento(Display* conexao, Window janela, int tipo, std::chrono::milliseconds limite,
+                    sf::Vector2i tamanho = {}) {
     using relogio = std::chrono::steady_clock;
     const relogio::time_point fim = relogio::now() + limite;
     for (;;) {
         XPending(conexao);
         XEvent evento;
-        if (XCheckTypedWindowEvent(conexao, janela, tipo, &evento)) {
-            return true;
+        while (XCheckTypedWindowEvent(conexao, janela, tipo, &evento)) {
+            if (tipo != ConfigureNotify ||
+                (evento.xconfigure.width == tamanho.x && evento.xconfigure.height == tamanho.y)) {
+                return true;
+            }
         }
         const auto resta =
             std::chrono::duration_cast<std::chrono::milliseconds>(fim - relogio::now()).count();
@@ -121,9 +127,8 @@ void dar_estilo(Display* conexao, Window janela) {
 
 // Static gravity: the place asked for is the client area's, and the manager
 // puts its frame around it rather than moving the window by the frame's size.
+// The hints first: a manager holds a window it frames to the size they fix.
 void fixar_lugar(Display* conexao, Window janela, sf::Vector2i posicao, sf::Vector2i tamanho) {
-    XMoveResizeWindow(conexao, janela, posicao.x, posicao.y, static_cast<unsigned>(tamanho.x),
-                      static_cast<unsigned>(tamanho.y));
     XSizeHints* dicas = XAllocSizeHints();
     dicas->flags = PMinSize | PMaxSize | USPosition | PPosition | PWinGravity;
     dicas->min_width = dicas->max_width = tamanho.x;
@@ -133,11 +138,27 @@ void fixar_lugar(Display* conexao, Window janela, sf::Vector2i posicao, sf::Vect
     dicas->win_gravity = StaticGravity;
     XSetWMNormalHints(conexao, janela, dicas);
     XFree(dicas);
+    XMoveResizeWindow(conexao, janela, posicao.x, posicao.y, static_cast<unsigned>(tamanho.x),
+                      static_cast<unsigned>(tamanho.y));
+}
+
+// The scale that fits the framed window in the area, and the client area's
+// size and place there.
+struct lugar {
+    sf::Vector2i posicao;
+    sf::Vector2i tamanho;
+};
+
+lugar lugar_com(const area_de_trabalho_x11::leitura& desktop, const lugar_janela::moldura& m) {
+    const float escala =
+        lugar_janela::escala_que_cabe(desktop.escala, face_sfml::tamanho(desktop.area), m);
+    const sf::Vector2i tamanho = lugar_janela::tamanho_cliente(escala);
+    return {lugar_janela::posicao_centrada(desktop.area, tamanho, m), tamanho};
 }
 
 // The window, made and shown at its place; 0 when the display offers no
 // visual that OpenGL can draw to with two buffers.
-Window criar(Display* conexao, float& escala) {
+Window criar(Display* conexao) {
     const int tela = DefaultScreen(conexao);
     const Window raiz = RootWindow(conexao, tela);
     int atributos[] = {
@@ -165,29 +186,41 @@ Window criar(Display* conexao, float& escala) {
     // before the desktop is asked about its frame on another connection.
     XSync(conexao, False);
 
-    const lugar_janela::moldura m = area_de_trabalho_x11::moldura_prevista(janela);
-    escala = lugar_janela::escala_que_cabe(desktop.escala, face_sfml::tamanho(desktop.area), m);
-    const sf::Vector2i tamanho = lugar_janela::tamanho_cliente(escala);
-    fixar_lugar(conexao, janela, lugar_janela::posicao_centrada(desktop.area, tamanho, m), tamanho);
+    const std::optional<lugar_janela::moldura> prevista =
+        area_de_trabalho_x11::moldura_prevista(janela);
+    const lugar antes = lugar_com(desktop, prevista.value_or(lugar_janela::moldura()));
+    fixar_lugar(conexao, janela, antes.posicao, antes.tamanho);
 
     // Shown, and seen to be shown, before SFML takes it: a screen is drawn
     // once, and a picture drawn before the window is up could be lost.
     XMapWindow(conexao, janela);
     esperar_evento(conexao, janela, Expose, limite_mapa);
+    if (!prevista) {
+        // A frame learnt only now: the window is centred, and fitted, with it
+        // before SFML reads its size and anything is drawn.
+        const lugar depois = lugar_com(desktop, area_de_trabalho_x11::moldura_posta(janela));
+        if (depois.posicao != antes.posicao || depois.tamanho != antes.tamanho) {
+            XSync(conexao, False);
+            XEvent antiga;
+            while (XCheckTypedWindowEvent(conexao, janela, ConfigureNotify, &antiga)) {
+            }
+            fixar_lugar(conexao, janela, depois.posicao, depois.tamanho);
+            esperar_evento(conexao, janela, ConfigureNotify, limite_mapa, depois.tamanho);
+        }
+    }
     return janela;
 }
 
 } // namespace
 
 void abrir_janela(sf::RenderWindow& janela) {
-    float escala = 1.0f;
     {
         // With a context of the library current, GLX names its connection.
         sf::Context contexto;
         propria.conexao = glXGetCurrentDisplay();
     }
     if (propria.conexao != nullptr) {
-        propria.janela = criar(propria.conexao, escala);
+        propria.janela = criar(propria.conexao);
     }
     if (propria.janela != 0) {
         erros_x11::vigiar_janela(propria.conexao, propria.janela);
@@ -198,7 +231,7 @@ void abrir_janela(sf::RenderWindow& janela) {
             face_sfml::modo_video(lugar_janela::largura_pontos, lugar_janela::altura_pontos),
             "Trevalia", sf::Style::Titlebar | sf::Style::Close);
     }
-    preparar_janela(janela, escala);
+    preparar_janela(janela);
 }
 
 void fechar_janela(sf::RenderWindow& janela) {

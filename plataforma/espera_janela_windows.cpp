@@ -12,6 +12,9 @@ espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, evento_jog
         if (proximo(janela, evento)) {
             return Sinal::Evento;
         }
+        if (tomar_mudanca_de_tamanho()) {
+            return Sinal::Repintar;
+        }
         // pollEvent has just taken every message there was. MWMO_INPUTAVAILABLE
         // also wakes for input that arrived while it looked and was seen
         // without being taken.

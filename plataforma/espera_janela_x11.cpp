@@ -3,6 +3,7 @@
 #include "plataforma/erros_x11.hpp"
 #include "plataforma/face_sfml.hpp"
 #include "plataforma/ponto_jogo.hpp"
+#include "plataforma/tamanho_janela.hpp"
 
 #include <GL/glx.h>
 #include <X11/Xlib.h>
@@ -108,6 +109,9 @@ espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, evento_jog
         if (proximo(janela, evento)) {
             return Sinal::Evento;
         }
+        if (tomar_mudanca_de_tamanho()) {
+            return Sinal::Repintar;
+        }
         const bool com_vigia = vigia.vigiar(face_sfml::janela_do_sistema(janela));
         const bool repintar = com_vigia && vigia.exposta();
         // Destroyed by another program: nothing more will come from it.
@@ -121,6 +125,10 @@ espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, evento_jog
             // No context to ask: SFML's own wait still ends, if less thriftily.
             if (!face_sfml::esperar_evento(janela, evento)) {
                 return Sinal::Fechada;
+            }
+            if (evento.tipo == evento_jogo::Redimensionada) {
+                tamanho_janela::aplicar(janela, evento.tamanho);
+                return Sinal::Repintar;
             }
             evento_em_pontos(janela, evento);
             return Sinal::Evento;

@@ -14,6 +14,10 @@
 class Instrucoes {
 public:
     Instrucoes();
+    ~Instrucoes();
+    // The page's picture is kept live at this address (escala_arte).
+    Instrucoes(const Instrucoes&) = delete;
+    Instrucoes& operator=(const Instrucoes&) = delete;
 
     // 1 to the page before the last only (arquivos::paginas counts them);
     // anything else is ignored.

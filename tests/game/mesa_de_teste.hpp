@@ -94,7 +94,7 @@ protected:
 
     // A press or release at a window point of its own.
     static evento_jogo botao(evento_jogo::Tipo tipo, sf::Mouse::Button qual, int x = 0, int y = 0) {
-        return {tipo, qual, sf::Keyboard::Key::Unknown, {x, y}};
+        return {tipo, qual, sf::Keyboard::Key::Unknown, {x, y}, {}};
     }
 
     static evento_jogo movimento(int x, int y) {
@@ -102,7 +102,7 @@ protected:
     }
 
     static evento_jogo tecla(sf::Keyboard::Key qual) {
-        return {evento_jogo::TeclaPressionada, sf::Mouse::Button::Left, qual, {}};
+        return {evento_jogo::TeclaPressionada, sf::Mouse::Button::Left, qual, {}, {}};
     }
 
     void tratar(const evento_jogo& evento) { tratar_lote({evento}); }
