@@ -35,6 +35,8 @@ struct janela_propria {
     Display* conexao = nullptr;
     Window janela = 0;
     Colormap cores = 0;
+    // The desktop's scale that the window's size was last worked out for.
+    float escala = 1.0f;
 };
 janela_propria propria;
 
@@ -120,9 +122,9 @@ void dar_estilo(Display* conexao, Window janela) {
 
 // Static gravity: the place asked for is the client area's, and the manager
 // puts its frame around it rather than moving the window by the frame's size.
+// The hints come first: a window manager holds a window it manages to the
+// fixed size they gave before.
 void fixar_lugar(Display* conexao, Window janela, sf::Vector2i posicao, sf::Vector2i tamanho) {
-    XMoveResizeWindow(conexao, janela, posicao.x, posicao.y, static_cast<unsigned>(tamanho.x),
-                      static_cast<unsigned>(tamanho.y));
     XSizeHints* dicas = XAllocSizeHints();
     dicas->flags = PMinSize | PMaxSize | USPosition | PPosition | PWinGravity;
     dicas->min_width = dicas->max_width = tamanho.x;
@@ -132,6 +134,8 @@ void fixar_lugar(Display* conexao, Window janela, sf::Vector2i posicao, sf::Vect
     dicas->win_gravity = StaticGravity;
     XSetWMNormalHints(conexao, janela, dicas);
     XFree(dicas);
+    XMoveResizeWindow(conexao, janela, posicao.x, posicao.y, static_cast<unsigned>(tamanho.x),
+                      static_cast<unsigned>(tamanho.y));
 }
 
 // The window, made and shown at its place; 0 when the display offers no
@@ -165,6 +169,7 @@ Window criar(Display* conexao, float& escala) {
     XSync(conexao, False);
 
     const lugar_janela::moldura m = area_de_trabalho_x11::moldura_prevista(janela);
+    propria.escala = desktop.escala;
     escala = lugar_janela::escala_que_cabe(desktop.escala, face_sfml::tamanho(desktop.area), m);
     const sf::Vector2i tamanho = lugar_janela::tamanho_cliente(escala);
     fixar_lugar(conexao, janela, lugar_janela::posicao_centrada(desktop.area, tamanho, m), tamanho);
@@ -197,6 +202,34 @@ void abrir_janela(sf::RenderWindow& janela) {
             "Trevalia", sf::Style::Titlebar | sf::Style::Close);
     }
     preparar_janela(janela, escala);
+}
+
+bool seguir_escala(sf::RenderWindow&, float escala) {
+    if (propria.janela == 0 || escala == propria.escala) {
+        return false;
+    }
+    propria.escala = escala;
+    Display* conexao = propria.conexao;
+    XWindowAttributes atributos{};
+    Window filha = 0;
+    int x = 0, y = 0;
+    if (!XGetWindowAttributes(conexao, propria.janela, &atributos) ||
+        !XTranslateCoordinates(conexao, propria.janela, atributos.root, 0, 0, &x, &y, &filha)) {
+        return false;
+    }
+    const sf::Vector2i antes(atributos.width, atributos.height);
+    const sf::Vector2i centro(x + antes.x / 2, y + antes.y / 2);
+    const sf::IntRect area = area_de_trabalho_x11::ler(&centro).area;
+    const lugar_janela::moldura m = area_de_trabalho_x11::moldura_atual(propria.janela);
+    const sf::Vector2i tamanho = lugar_janela::tamanho_cliente(
+        lugar_janela::escala_que_cabe(escala, face_sfml::tamanho(area), m));
+    if (tamanho == antes) {
+        return false;
+    }
+    fixar_lugar(conexao, propria.janela, lugar_janela::posicao_mantida(area, centro, tamanho, m),
+                tamanho);
+    XFlush(conexao);
+    return true;
 }
 
 void fechar_janela(sf::RenderWindow& janela) {

@@ -1,7 +1,9 @@
 #include "plataforma/espera_janela.hpp"
 
+#include "plataforma/abrir_janela.hpp"
 #include "plataforma/face_sfml.hpp"
 #include "plataforma/ponto_jogo.hpp"
+#include "plataforma/vigia_x11.hpp"
 
 #include <GL/glx.h>
 #include <X11/Xlib.h>
@@ -11,57 +13,7 @@
 
 namespace {
 
-// SFML 2.5 never selects Expose events on its window, so a window that covered
-// ours and went away would leave its picture there on a desktop without a
-// compositor. A connection of our own asks for them: X lets any client select
-// exposures on any window.
-class vigia_exposicao {
-public:
-    ~vigia_exposicao() {
-        if (conexao != nullptr) {
-            XCloseDisplay(conexao);
-        }
-    }
-
-    // Watches that window from now on; false when there is no display to ask.
-    bool vigiar(Window janela) {
-        if (conexao == nullptr) {
-            conexao = XOpenDisplay(nullptr);
-            if (conexao == nullptr) {
-                return false;
-            }
-        }
-        if (janela != vigiada) {
-            vigiada = janela;
-            XSelectInput(conexao, janela, ExposureMask);
-            XFlush(conexao);
-        }
-        return true;
-    }
-
-    // Takes every event that has come; true when a burst of exposures has
-    // ended (its last event counts 0 more to come).
-    bool exposta() {
-        bool repintar = false;
-        while (XPending(conexao) > 0) {
-            XEvent evento;
-            XNextEvent(conexao, &evento);
-            if (evento.type == Expose && evento.xexpose.window == vigiada &&
-                evento.xexpose.count == 0) {
-                repintar = true;
-            }
-        }
-        return repintar;
-    }
-
-    int descritor() const { return ConnectionNumber(conexao); }
-
-private:
-    Display* conexao = nullptr;
-    Window vigiada = 0;
-};
-
-vigia_exposicao vigia;
+vigia_x11 vigia;
 
 // SFML shares one display connection between its windows and their OpenGL
 // contexts, and with the window's context current GLX hands it out. Another
@@ -105,8 +57,16 @@ espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, evento_jog
             return Sinal::Evento;
         }
         const bool com_vigia = vigia.vigiar(face_sfml::janela_do_sistema(janela));
-        if (com_vigia && vigia.exposta()) {
-            return Sinal::Repintar;
+        if (com_vigia) {
+            const vigia_x11::novidades novas = vigia.ler();
+            if (novas.escala && seguir_escala(janela, *novas.escala)) {
+                // Its new size comes as an event of the window's: looked for
+                // before the sleep.
+                continue;
+            }
+            if (novas.repintar) {
+                return Sinal::Repintar;
+            }
         }
         if (conexao == nullptr) {
             // No context to ask: SFML's own wait still ends, if less thriftily.

@@ -55,4 +55,10 @@ sf::IntRect area_no_monitor(const sf::IntRect& monitor, const sf::IntRect* area_
 // area's, where at least the title bar can be reached.
 sf::Vector2i posicao_centrada(const sf::IntRect& area, sf::Vector2i cliente, const moldura& m);
 
+// The client area's top-left corner that keeps the window's centre where it
+// was, moved as little as needed for the framed window to lie in the area
+// (its frame's top-left corner at the area's when it is larger).
+sf::Vector2i posicao_mantida(const sf::IntRect& area, sf::Vector2i centro, sf::Vector2i cliente,
+                             const moldura& m);
+
 } // namespace lugar_janela
