@@ -146,3 +146,13 @@ def telas_em_espera(ctx):
         lose(game, table, line)
         expect_repainted(game, "the lost screen")
 
+
+
+@scenario
+def repintar_no_windows(ctx):
+    """Under Wine with a window manager and no compositor, as on Windows 7's
+    basic theme, the table paints itself again when uncovered."""
+    with area_de_trabalho.openbox(), Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+        game.start_playing()
+        game.wait_deal(ctx.deck)
+        expect_repainted(game, "the table")
