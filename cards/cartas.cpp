@@ -5,13 +5,15 @@
 
 cartas::cartas() : carregada(false) {}
 
-cartas::~cartas() = default;
+cartas::~cartas() {
+    escala_arte::esquecer(textura);
+}
 
 void cartas::carregar(std::string caminho) {
     // The empty path means "hide this card"; asking the library would only
     // print a load error for a load that is meant to fail.
     // Without a reset the sprite keeps the rectangle of its first picture.
-    carregada = !caminho.empty() && escala_arte::carregar(textura, sprite, caminho);
+    carregada = !caminho.empty() && escala_arte::carregar(textura, sprite, caminho, false, true);
 }
 
 void cartas::desenhar(sf::RenderWindow& janela) {

@@ -16,7 +16,8 @@ public:
     cartas(const cartas&) = delete;
     cartas& operator=(const cartas&) = delete;
 
-    // Loads the whole picture at the path. A failed load (or the empty path,
+    // Loads the whole picture at the path, its rounded corners clear so that
+    // a card dragged over another shows it there. A failed load (or the empty path,
     // which the hand uses to hide an emptied slot) hides the card but keeps its
     // sprite as it was.
     virtual void carregar(std::string caminho);

@@ -2,6 +2,7 @@
 
 #include "plataforma/captura_ponteiro.hpp"
 #include "plataforma/espera_janela.hpp"
+#include "plataforma/tamanho_janela.hpp"
 
 // The play pass (the table's events, drawn once a batch) and undo: the part of
 // the game that runs while the table is shown. The rest, from start-up to the
@@ -75,7 +76,7 @@ bool Jogo::verificar_reposicao(mesa* m, fila_monte& monte) {
 void Jogo::desenhar_quadro(mesa* m, fila_monte& monte, const cartas* no_ar) {
     painel().preparar();
     painel().set_contagem(monte.get_NroElementos() + m->get_NroElementos());
-    janela().clear(sf::Color(0, 0, 0, 255));
+    tamanho_janela::limpar(janela());
     janela().draw(background());
     painel().desenhar(janela(), podeDesfazer);
     _gerenciador_cartas.desenhar_todos(janela(), no_ar);

@@ -76,6 +76,7 @@ void Jogo::Start(mesa* m, pilha_crescente* c1, pilha_crescente* c2, pilha_decres
     while (!IsExiting()) {
         loop_jogo(m, c1, c2, d1, d2, monte, ok);
     }
+    escala_arte::esquecer(textura_fundo);
     fechar_janela(janela());
 }
 

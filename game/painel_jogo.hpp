@@ -10,6 +10,7 @@
 class painel_jogo {
 public:
     painel_jogo();
+    ~painel_jogo();
 
     painel_jogo(const painel_jogo&) = delete;
     painel_jogo& operator=(const painel_jogo&) = delete;
@@ -23,7 +24,8 @@ public:
     // Deck plus hand.
     void set_contagem(int restantes);
 
-    // The undo button only while an undo is allowed.
+    // The undo button only while an undo is allowed. The count is drawn for
+    // the window's pixels at the scale of the moment.
     void desenhar(sf::RenderWindow& janela, bool com_desfazer);
 
     // A window point inside a button's global bounds (right and bottom edges
@@ -38,10 +40,13 @@ public:
     sf::Sprite botao_dnv = face_sfml::sprite_vazio();
 
 private:
+    void ajustar_contagem();
+
     sf::Font fonte;
     sf::Texture textura_desfazer;
     sf::Texture textura_menu;
     sf::Texture textura_dnv;
     bool carregado;
     bool fonte_lida;
+    float escala_contagem = 0.0f;
 };

@@ -97,7 +97,7 @@ void abrir_janela(sf::RenderWindow& janela) {
     janela.setPosition(sf::Vector2i(cliente.x - m.esquerda, cliente.y - m.topo));
     janela.setVisible(true);
     mensagens_janela::vigiar(face_sfml::janela_do_sistema(janela));
-    preparar_janela(janela, escala);
+    preparar_janela(janela);
 }
 
 void fechar_janela(sf::RenderWindow& janela) {

@@ -140,7 +140,7 @@ void fixar_lugar(Display* conexao, Window janela, sf::Vector2i posicao, sf::Vect
 
 // The window, made and shown at its place; 0 when the display offers no
 // visual that OpenGL can draw to with two buffers.
-Window criar(Display* conexao, float& escala) {
+Window criar(Display* conexao) {
     const int tela = DefaultScreen(conexao);
     const Window raiz = RootWindow(conexao, tela);
     int atributos[] = {
@@ -170,7 +170,8 @@ Window criar(Display* conexao, float& escala) {
 
     const lugar_janela::moldura m = area_de_trabalho_x11::moldura_prevista(janela);
     propria.escala = desktop.escala;
-    escala = lugar_janela::escala_que_cabe(desktop.escala, face_sfml::tamanho(desktop.area), m);
+    const float escala =
+        lugar_janela::escala_que_cabe(desktop.escala, face_sfml::tamanho(desktop.area), m);
     const sf::Vector2i tamanho = lugar_janela::tamanho_cliente(escala);
     fixar_lugar(conexao, janela, lugar_janela::posicao_centrada(desktop.area, tamanho, m), tamanho);
 
@@ -184,14 +185,13 @@ Window criar(Display* conexao, float& escala) {
 } // namespace
 
 void abrir_janela(sf::RenderWindow& janela) {
-    float escala = 1.0f;
     {
         // With a context of the library current, GLX names its connection.
         sf::Context contexto;
         propria.conexao = glXGetCurrentDisplay();
     }
     if (propria.conexao != nullptr) {
-        propria.janela = criar(propria.conexao, escala);
+        propria.janela = criar(propria.conexao);
     }
     if (propria.janela != 0) {
         janela.create(propria.janela);
@@ -201,10 +201,10 @@ void abrir_janela(sf::RenderWindow& janela) {
             face_sfml::modo_video(lugar_janela::largura_pontos, lugar_janela::altura_pontos),
             "Trevalia", sf::Style::Titlebar | sf::Style::Close);
     }
-    preparar_janela(janela, escala);
+    preparar_janela(janela);
 }
 
-bool seguir_escala(sf::RenderWindow&, float escala) {
+bool seguir_escala(float escala) {
     if (propria.janela == 0 || escala == propria.escala) {
         return false;
     }

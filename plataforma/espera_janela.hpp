@@ -22,7 +22,8 @@ public:
         Fechada,  // the window is no longer open and will send nothing more
     };
 
-    // Returns as soon as one of the three holds, and never for nothing.
+    // Returns as soon as one of the three holds, and never for nothing. A
+    // window given another size (tamanho_janela) must be painted again too.
     static Sinal esperar(sf::RenderWindow& janela, evento_jogo& evento);
 
     // The next event already queued, without waiting: false when there is
@@ -35,4 +36,10 @@ public:
     // took the pointer). Asked only when proximo has just found nothing, so
     // that a release still on its way is never taken for a lost one.
     static bool soltura_perdida(sf::RenderWindow& janela);
+
+private:
+    // A size change that proximo followed and no wait has yet reported: true
+    // once, then false until the next.
+    static bool tomar_mudanca_de_tamanho();
+    static bool tamanho_mudou;
 };

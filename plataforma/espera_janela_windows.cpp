@@ -12,7 +12,7 @@ espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, evento_jog
         if (proximo(janela, evento)) {
             return Sinal::Evento;
         }
-        if (mensagens_janela::pintura_pedida()) {
+        if (mensagens_janela::pintura_pedida() || tomar_mudanca_de_tamanho()) {
             return Sinal::Repintar;
         }
         // pollEvent has just taken every message there was. MWMO_INPUTAVAILABLE

@@ -3,6 +3,7 @@
 #include "plataforma/abrir_janela.hpp"
 #include "plataforma/face_sfml.hpp"
 #include "plataforma/ponto_jogo.hpp"
+#include "plataforma/tamanho_janela.hpp"
 #include "plataforma/vigia_x11.hpp"
 
 #include <GL/glx.h>
@@ -56,10 +57,13 @@ espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, evento_jog
         if (proximo(janela, evento)) {
             return Sinal::Evento;
         }
+        if (tomar_mudanca_de_tamanho()) {
+            return Sinal::Repintar;
+        }
         const bool com_vigia = vigia.vigiar(face_sfml::janela_do_sistema(janela));
         if (com_vigia) {
             const vigia_x11::novidades novas = vigia.ler();
-            if (novas.escala && seguir_escala(janela, *novas.escala)) {
+            if (novas.escala && seguir_escala(*novas.escala)) {
                 // Its new size comes as an event of the window's: looked for
                 // before the sleep.
                 continue;
@@ -72,6 +76,10 @@ espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, evento_jog
             // No context to ask: SFML's own wait still ends, if less thriftily.
             if (!face_sfml::esperar_evento(janela, evento)) {
                 return Sinal::Fechada;
+            }
+            if (evento.tipo == evento_jogo::Redimensionada) {
+                tamanho_janela::aplicar(janela, evento.tamanho);
+                return Sinal::Repintar;
             }
             evento_em_pontos(janela, evento);
             return Sinal::Evento;

@@ -19,6 +19,9 @@ struct evento_jogo {
         MouseMovido,
         FocoPerdido,
         MouseSaiu,
+        // The window was given another size (espera_janela follows it and
+        // hands out no such event).
+        Redimensionada,
     };
 
     Tipo tipo = Outro;
@@ -30,4 +33,6 @@ struct evento_jogo {
     // the library gives them, the game's points once espera_janela hands the
     // event out.
     sf::Vector2i ponto;
+    // For Redimensionada: the window's new size in its pixels.
+    sf::Vector2u tamanho;
 };

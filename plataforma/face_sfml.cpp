@@ -40,6 +40,9 @@ evento_jogo traduzir(const sf::Event& evento) {
         lido.tipo = evento_jogo::FocoPerdido;
     } else if (evento.is<sf::Event::MouseLeft>()) {
         lido.tipo = evento_jogo::MouseSaiu;
+    } else if (const auto* medida = evento.getIf<sf::Event::Resized>()) {
+        lido.tipo = evento_jogo::Redimensionada;
+        lido.tamanho = medida->size;
     }
     return lido;
 }
@@ -74,6 +77,10 @@ sf::Image imagem(unsigned largura, unsigned altura, sf::Color cor) {
 
 sf::Color pixel(const sf::Image& imagem, unsigned x, unsigned y) {
     return imagem.getPixel({x, y});
+}
+
+void pintar(sf::Image& imagem, unsigned x, unsigned y, sf::Color cor) {
+    imagem.setPixel({x, y}, cor);
 }
 
 sf::Image captura(const sf::Window& janela) {
@@ -148,6 +155,10 @@ evento_jogo traduzir(const sf::Event& evento) {
     case sf::Event::MouseLeft:
         lido.tipo = evento_jogo::MouseSaiu;
         break;
+    case sf::Event::Resized:
+        lido.tipo = evento_jogo::Redimensionada;
+        lido.tamanho = {evento.size.width, evento.size.height};
+        break;
     default:
         break;
     }
@@ -184,6 +195,10 @@ sf::Image imagem(unsigned largura, unsigned altura, sf::Color cor) {
 
 sf::Color pixel(const sf::Image& imagem, unsigned x, unsigned y) {
     return imagem.getPixel(x, y);
+}
+
+void pintar(sf::Image& imagem, unsigned x, unsigned y, sf::Color cor) {
+    imagem.setPixel(x, y, cor);
 }
 
 sf::Image captura(const sf::Window& janela) {

@@ -76,6 +76,7 @@ bool abrir_fonte(sf::Font& fonte, const std::string& caminho);
 // A picture of one colour, as the tests paint them.
 sf::Image imagem(unsigned largura, unsigned altura, sf::Color cor);
 sf::Color pixel(const sf::Image& imagem, unsigned x, unsigned y);
+void pintar(sf::Image& imagem, unsigned x, unsigned y, sf::Color cor);
 // What the window shows now.
 sf::Image captura(const sf::Window& janela);
 

@@ -92,4 +92,15 @@ sf::Vector2i posicao_mantida(const sf::IntRect& area, sf::Vector2i centro, sf::V
         dentro(centro.y - cliente.y / 2 - m.topo, canto.y, livre.y, altura) + m.topo);
 }
 
+encaixe encaixar(sf::Vector2i janela) {
+    encaixe e;
+    const sf::Vector2i lados(std::max(1, janela.x), std::max(1, janela.y));
+    e.escala = std::min(static_cast<float>(lados.x) / largura_pontos,
+                        static_cast<float>(lados.y) / altura_pontos);
+    const sf::Vector2i tamanho(std::min(lados.x, tamanho_cliente(e.escala).x),
+                               std::min(lados.y, tamanho_cliente(e.escala).y));
+    e.quadro = sf::IntRect((lados - tamanho) / 2, tamanho);
+    return e;
+}
+
 } // namespace lugar_janela

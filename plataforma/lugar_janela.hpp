@@ -61,4 +61,15 @@ sf::Vector2i posicao_centrada(const sf::IntRect& area, sf::Vector2i cliente, con
 sf::Vector2i posicao_mantida(const sf::IntRect& area, sf::Vector2i centro, sf::Vector2i cliente,
                              const moldura& m);
 
+// Where the table goes in a window of any size, which a window manager may
+// force on it (full screen): at the largest scale that fits, centred, its
+// proportions kept. The rectangle is in the window's pixels; a window of the
+// table's own size at that scale is taken whole, so that a scale such as 1.25
+// (563x750) is drawn as it was opened rather than with a stray column.
+struct encaixe {
+    float escala = 1.0f;
+    sf::IntRect quadro;
+};
+encaixe encaixar(sf::Vector2i janela);
+
 } // namespace lugar_janela

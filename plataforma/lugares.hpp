@@ -4,12 +4,19 @@
 // 450x600 points: the one list the cards, the game, the screens and the bare
 // loop read. The picture generator reads it too (tools/lugares.py), so that
 // what is painted lies where the game answers: keep each value in the form
-// `constexpr <type> <name>{numbers};`, which is what it parses.
+// `constexpr <type> <name>{numbers};`, which is what it parses (an `int` is
+// one number).
 namespace lugares {
 
 struct ponto {
     float x;
     float y;
+};
+
+struct cor {
+    unsigned char r;
+    unsigned char g;
+    unsigned char b;
 };
 
 // A press counts strictly inside: every edge is outside.
@@ -37,6 +44,15 @@ constexpr ponto contagem{100, 10};
 constexpr ponto botao_desfazer{204, 180};
 constexpr ponto botao_menu{187, 17};
 constexpr ponto botao_jogar_novamente{300, 17};
+
+// The table's own dark colour, which also fills a window larger than the
+// table.
+constexpr cor mesa{21, 36, 44};
+
+// The cards' rounded corners: this radius for a card this wide, in
+// proportion for the larger pile cards.
+constexpr int raio_canto_carta{7};
+constexpr int largura_carta_mao{70};
 
 // The main menu.
 constexpr retangulo menu_jogar{120, 200, 340, 260};

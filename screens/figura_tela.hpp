@@ -10,13 +10,18 @@
 // another window, say) without reading the file a second time.
 class figura_tela {
 public:
+    figura_tela() = default;
+    ~figura_tela();
+    // The picture is kept live at this address (escala_arte).
+    figura_tela(const figura_tela&) = delete;
+    figura_tela& operator=(const figura_tela&) = delete;
+
     // Reads the picture afresh, to be drawn at the window's top-left corner
     // with `por_cima` (if any) over it. Without the picture the result is false
     // and nothing is drawn beneath.
     bool carregar(const std::string& caminho, const sf::Drawable* por_cima = nullptr);
 
-    // Draws it over whatever the window holds (the window is not cleared first)
-    // and shows the frame.
+    // Draws it on the table's colour and shows the frame.
     void mostrar(sf::RenderWindow& janela) const;
 
 private:

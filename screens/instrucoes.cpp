@@ -8,6 +8,10 @@
 
 Instrucoes::Instrucoes() : k(1) {}
 
+Instrucoes::~Instrucoes() {
+    escala_arte::esquecer(textura_pagina);
+}
+
 void Instrucoes::set_k(int v) {
     if (v >= 1 && v <= 8) {
         k = v;

@@ -14,6 +14,10 @@
 class Instrucoes {
 public:
     Instrucoes();
+    ~Instrucoes();
+    // The page's picture is kept live at this address (escala_arte).
+    Instrucoes(const Instrucoes&) = delete;
+    Instrucoes& operator=(const Instrucoes&) = delete;
 
     // 1 to 8 only; anything else is ignored.
     void set_k(int v);

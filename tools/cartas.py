@@ -5,10 +5,11 @@ design that scales with the card, so the tutorial can draw small real cards
 with the same function.
 """
 
+import lugares
 from letras import font
 from pintura import BLUE, PURPLE, TABLE, Canvas, mix
 
-HAND_SIZE = (70, 96)
+HAND_SIZE = (lugares.largura_carta_mao, 96)
 PILE_SIZE = (92, 126)
 
 
@@ -33,7 +34,8 @@ def card(value, palette, size, corner=None):
     w, h = size
     k = w / HAND_SIZE[0]
     c = Canvas(w, h, corner if corner is not None else (0, 0, 0, 0))
-    radius = 7 * k
+    # The game clears the corners outside this radius (plataforma/cantos_carta).
+    radius = lugares.raio_canto_carta * k
     c.rounded_gradient((0, 0, w, h), radius, palette["top"], palette["bottom"])
     # A fine light rim inside the edge, as on a printed card.
     _inner_rim(c, radius, 3 * k, palette["rim"], 0.5, k)

@@ -16,6 +16,7 @@ import contextlib
 
 from PIL import Image, ImageDraw
 
+import lugares
 from formas import Formas
 from letras import Letras
 
@@ -27,7 +28,7 @@ CAP_HEIGHT = 0.729
 
 # The palette: a dark slate table, blue hand cards, purple pile cards, and one
 # warm accent for the actions a player is most likely to want.
-TABLE = (21, 36, 44)
+TABLE = lugares.mesa
 TABLE_DEEP = (15, 27, 34)
 HAND_PANEL = (27, 45, 55)
 LINE = (52, 78, 92)

@@ -93,7 +93,7 @@ protected:
 
     // A press or release at a window point of its own.
     static evento_jogo botao(evento_jogo::Tipo tipo, sf::Mouse::Button qual, int x = 0, int y = 0) {
-        return {tipo, qual, sf::Keyboard::Key::Unknown, {x, y}};
+        return {tipo, qual, sf::Keyboard::Key::Unknown, {x, y}, {}};
     }
 
     static evento_jogo movimento(int x, int y) {
@@ -101,7 +101,7 @@ protected:
     }
 
     static evento_jogo tecla(sf::Keyboard::Key qual) {
-        return {evento_jogo::TeclaPressionada, sf::Mouse::Button::Left, qual, {}};
+        return {evento_jogo::TeclaPressionada, sf::Mouse::Button::Left, qual, {}, {}};
     }
 
     void tratar(const evento_jogo& evento) {

@@ -71,3 +71,25 @@ TEST(LugarJanela, TheWindowOpensCentredInTheWorkAreaOfThePointersMonitor) {
     EXPECT_EQ(posicao_mantida({{1920, 30}, {1920, 1050}}, {3700, 500}, janela, {1, 1, 21, 1}),
               sf::Vector2i(3389, 200));
 }
+
+TEST(LugarJanela, AnyWindowSizeTakesTheTableWholeCentredAtTheLargestScaleThatFits) {
+    const struct {
+        sf::Vector2i janela;
+        float escala;
+        sf::IntRect quadro;
+    } linhas[] = {
+        {{450, 600}, 1.0f, {{0, 0}, {450, 600}}},
+        {{900, 1200}, 2.0f, {{0, 0}, {900, 1200}}},
+        {{563, 750}, 1.25f, {{0, 0}, {563, 750}}},
+        {{1920, 1080}, 1.8f, {{555, 0}, {810, 1080}}},
+        {{1920, 1200}, 2.0f, {{510, 0}, {900, 1200}}},
+        {{450, 1000}, 1.0f, {{0, 200}, {450, 600}}},
+        {{225, 300}, 0.5f, {{0, 0}, {225, 300}}},
+        {{0, 0}, 1.0f / 600, {{0, 0}, {1, 1}}},
+    };
+    for (const auto& l : linhas) {
+        const encaixe e = encaixar(l.janela);
+        EXPECT_FLOAT_EQ(e.escala, l.escala) << l.janela.x << "x" << l.janela.y;
+        EXPECT_EQ(e.quadro, l.quadro) << l.janela.x << "x" << l.janela.y;
+    }
+}

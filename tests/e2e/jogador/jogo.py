@@ -209,11 +209,12 @@ class Game(Espera):
         self.press(button)
         self.release(button)
 
-    def drag(self, start, end, button=1):
+    def drag(self, start, end, button=1, release=True):
         self.move(*start, settle=False)
         self.press(button)
         self.move(*end)
-        self.release(button)
+        if release:
+            self.release(button)
 
     def key(self, name):
         # Keys go to the window under the pointer when no window manager
