@@ -1,4 +1,5 @@
 #include "plataforma/abrir_janela.hpp"
+#include "plataforma/escala_arte.hpp"
 #include "plataforma/espera_janela.hpp"
 #include "plataforma/face_sfml.hpp"
 #include "plataforma/ponto_jogo.hpp"
@@ -36,6 +37,8 @@ TEST(MensagensJanela, AMonitorOfAnotherScaleGivesTheWindowItsPointsAtThatScale) 
         EXPECT_EQ(agora.left, sugerido.left);
         EXPECT_EQ(agora.top, sugerido.top);
         EXPECT_EQ(janela.getSize(), l.cliente) << l.dpi << " dpi";
+        // Above 1 the pictures' twins (escala_arte).
+        EXPECT_EQ(escala_arte::atual(), static_cast<float>(l.dpi) / 96.0f) << l.dpi << " dpi";
         const sf::Vector2i canto(static_cast<int>(l.cliente.x) - 1,
                                  static_cast<int>(l.cliente.y) - 1);
         EXPECT_EQ(ponto_do_jogo(janela, canto), sf::Vector2i(449, 599)) << l.dpi << " dpi";

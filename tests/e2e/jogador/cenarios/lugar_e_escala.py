@@ -9,7 +9,7 @@ import subprocess
 import time
 
 from jogador import figuras, pontos, x11
-from jogador.area_de_trabalho import desktop_scale, openbox
+from jogador.area_de_trabalho import desktop_scale, openbox, xsettings
 from jogador.cenarios import scenario
 from jogador.danos import damaging
 from jogador.jogo import Game, xdotool
@@ -127,6 +127,49 @@ def escala_2_em_1080(ctx):
     with on_screen(ctx) as game:
         check(game.scale > 1, "the scale fell to %.2f" % game.scale)
         game.wait_screen("inicial.jpg")
+
+
+def rescaled(game, size, shows):
+    """Until the window is `size` pixels and shows what `shows` waits for."""
+    game.wait_for("the window at %dx%d" % size, lambda shot: None if game.size == size
+                  else "it is %dx%d" % game.size)
+    shows()
+
+
+@scenario
+def escala_ao_vivo(ctx):
+    """The desktop's scale changed while the game runs, on the start screen,
+    the menu and the table with a card played and undo offered: 900x1200
+    pixels with the pictures' twins, presses landing on the same points, and
+    back to 450x600 and the plain pictures. First through Xft.dpi, published
+    only after the game started (as Plasma does, seconds into a session),
+    then through an XSETTINGS manager: Gdk/WindowScalingFactor alone, Xft/DPI
+    over it, and the manager gone."""
+    big, small = (900, 1200), (pontos.WIDTH, pontos.HEIGHT)
+    desktop_scale(None)
+    with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+        check(game.size == small, "the window opened at %dx%d" % game.size)
+        start = lambda: game.wait_screen("inicial.jpg")
+        for dpi, size in ((192, big), (96, small)):
+            desktop_scale(dpi)
+            rescaled(game, size, start)
+        game.to_menu()
+        desktop_scale(192)
+        rescaled(game, big, lambda: game.wait_screen("menu.jpg"))
+        game.click(*pontos.MENU_PLAY)
+        table = game.wait_deal(ctx.deck)
+        play_first(game, table)
+        at_table = lambda: game.wait_table(table, undo=True)
+        desktop_scale(96)
+        rescaled(game, small, at_table)
+        desktop_scale(None)
+        with xsettings({"Gdk/WindowScalingFactor": 2}) as publish:
+            rescaled(game, big, at_table)
+            publish({"Gdk/WindowScalingFactor": 2, "Xft/DPI": 96 * 1024})
+            rescaled(game, small, at_table)
+            publish({"Xft/DPI": 192 * 1024})
+            rescaled(game, big, at_table)
+        rescaled(game, small, at_table)
 
 
 def on_the_pointers_monitor(ctx):
