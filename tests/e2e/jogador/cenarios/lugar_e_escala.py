@@ -160,8 +160,16 @@ def escala_ao_vivo(ctx):
         table = game.wait_deal(ctx.deck)
         play_first(game, table)
         at_table = lambda: game.wait_table(table, undo=True)
+        # A card held in a drag stays under the pointer as the window shrinks
+        # around its centre: (150, 200) at 900x1200 is (75, 100) at 450x600.
+        value = next(v for v in table.slots if v)
+        game.move(*pontos.slot_centre(table.slot_of(value)), settle=False)
+        game.press()
+        game.move(150, 200)
         desktop_scale(96)
-        rescaled(game, small, at_table)
+        rescaled(game, small, lambda: game.wait_card_at(value, (75, 100), "the card held"))
+        game.release()
+        at_table()
         desktop_scale(None)
         with xsettings({"Gdk/WindowScalingFactor": 2}) as publish:
             rescaled(game, big, at_table)
