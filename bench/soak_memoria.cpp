@@ -11,6 +11,7 @@
 
 #include "game/jogo.hpp"
 #include "plataforma/abrir_janela.hpp"
+#include "plataforma/escala_arte.hpp"
 #include "tests/game/regras_de_referencia.hpp"
 
 #include <cstdio>
@@ -62,6 +63,8 @@ public:
         Jogo::montar_mesa(textura_fundo, m, c1, c2, d1, d2);
         Jogo::JogarNovamente(m, c1, c2, d1, d2, monte, ok);
     }
+
+    ~mesa_de_soak() { escala_arte::esquecer(textura_fundo); }
 
     // One event as the play pass handles it, then the frame.
     void tratar(const evento_jogo& evento) {

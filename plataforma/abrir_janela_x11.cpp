@@ -15,6 +15,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 // SFML 2.5 first puts a new window at y = (screen width - height) / 2 and then
@@ -49,15 +50,20 @@ Atom atomo(Display* conexao, const char* nome) {
 }
 
 // Waits, never longer than the limit, for an event of that kind on the
-// window. Any other event stays queued for SFML, whose connection this is.
-bool esperar_evento(Display* conexao, Window janela, int tipo, std::chrono::milliseconds limite) {
+// window (and of that size, for a ConfigureNotify). Any other event stays
+// queued for SFML, whose connection this is.
+bool esperar_evento(Display* conexao, Window janela, int tipo, std::chrono::milliseconds limite,
+                    sf::Vector2i tamanho = {}) {
     using relogio = std::chrono::steady_clock;
     const relogio::time_point fim = relogio::now() + limite;
     for (;;) {
         XPending(conexao);
         XEvent evento;
-        if (XCheckTypedWindowEvent(conexao, janela, tipo, &evento)) {
-            return true;
+        while (XCheckTypedWindowEvent(conexao, janela, tipo, &evento)) {
+            if (tipo != ConfigureNotify ||
+                (evento.xconfigure.width == tamanho.x && evento.xconfigure.height == tamanho.y)) {
+                return true;
+            }
         }
         const auto resta =
             std::chrono::duration_cast<std::chrono::milliseconds>(fim - relogio::now()).count();
@@ -122,8 +128,7 @@ void dar_estilo(Display* conexao, Window janela) {
 
 // Static gravity: the place asked for is the client area's, and the manager
 // puts its frame around it rather than moving the window by the frame's size.
-// The hints come first: a window manager holds a window it manages to the
-// fixed size they gave before.
+// The hints first: a manager holds a window it frames to the size they fix.
 void fixar_lugar(Display* conexao, Window janela, sf::Vector2i posicao, sf::Vector2i tamanho) {
     XSizeHints* dicas = XAllocSizeHints();
     dicas->flags = PMinSize | PMaxSize | USPosition | PPosition | PWinGravity;
@@ -136,6 +141,20 @@ void fixar_lugar(Display* conexao, Window janela, sf::Vector2i posicao, sf::Vect
     XFree(dicas);
     XMoveResizeWindow(conexao, janela, posicao.x, posicao.y, static_cast<unsigned>(tamanho.x),
                       static_cast<unsigned>(tamanho.y));
+}
+
+// The scale that fits the framed window in the area, and the client area's
+// size and place there.
+struct lugar {
+    sf::Vector2i posicao;
+    sf::Vector2i tamanho;
+};
+
+lugar lugar_com(const area_de_trabalho_x11::leitura& desktop, const lugar_janela::moldura& m) {
+    const float escala =
+        lugar_janela::escala_que_cabe(desktop.escala, face_sfml::tamanho(desktop.area), m);
+    const sf::Vector2i tamanho = lugar_janela::tamanho_cliente(escala);
+    return {lugar_janela::posicao_centrada(desktop.area, tamanho, m), tamanho};
 }
 
 // The window, made and shown at its place; 0 when the display offers no
@@ -168,17 +187,29 @@ Window criar(Display* conexao) {
     // before the desktop is asked about its frame on another connection.
     XSync(conexao, False);
 
-    const lugar_janela::moldura m = area_de_trabalho_x11::moldura_prevista(janela);
     propria.escala = desktop.escala;
-    const float escala =
-        lugar_janela::escala_que_cabe(desktop.escala, face_sfml::tamanho(desktop.area), m);
-    const sf::Vector2i tamanho = lugar_janela::tamanho_cliente(escala);
-    fixar_lugar(conexao, janela, lugar_janela::posicao_centrada(desktop.area, tamanho, m), tamanho);
+    const std::optional<lugar_janela::moldura> prevista =
+        area_de_trabalho_x11::moldura_prevista(janela);
+    const lugar antes = lugar_com(desktop, prevista.value_or(lugar_janela::moldura()));
+    fixar_lugar(conexao, janela, antes.posicao, antes.tamanho);
 
     // Shown, and seen to be shown, before SFML takes it: a screen is drawn
     // once, and a picture drawn before the window is up could be lost.
     XMapWindow(conexao, janela);
     esperar_evento(conexao, janela, Expose, limite_mapa);
+    if (!prevista) {
+        // A frame learnt only now: the window is centred, and fitted, with it
+        // before SFML reads its size and anything is drawn.
+        const lugar depois = lugar_com(desktop, area_de_trabalho_x11::moldura_posta(janela));
+        if (depois.posicao != antes.posicao || depois.tamanho != antes.tamanho) {
+            XSync(conexao, False);
+            XEvent antiga;
+            while (XCheckTypedWindowEvent(conexao, janela, ConfigureNotify, &antiga)) {
+            }
+            fixar_lugar(conexao, janela, depois.posicao, depois.tamanho);
+            esperar_evento(conexao, janela, ConfigureNotify, limite_mapa, depois.tamanho);
+        }
+    }
     return janela;
 }
 
@@ -220,7 +251,7 @@ bool seguir_escala(float escala) {
     const sf::Vector2i antes(atributos.width, atributos.height);
     const sf::Vector2i centro(x + antes.x / 2, y + antes.y / 2);
     const sf::IntRect area = area_de_trabalho_x11::ler(&centro).area;
-    const lugar_janela::moldura m = area_de_trabalho_x11::moldura_atual(propria.janela);
+    const lugar_janela::moldura m = area_de_trabalho_x11::moldura_posta(propria.janela);
     const sf::Vector2i tamanho = lugar_janela::tamanho_cliente(
         lugar_janela::escala_que_cabe(escala, face_sfml::tamanho(area), m));
     if (tamanho == antes) {

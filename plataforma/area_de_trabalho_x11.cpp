@@ -10,6 +10,7 @@
 #include <X11/extensions/Xrandr.h>
 #include <poll.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <vector>
@@ -47,6 +48,25 @@ std::vector<long> cardinais(Display* conexao, Window janela, const char* nome) {
         XFree(dados);
     }
     return valores;
+}
+
+// Whether the running window manager lists that atom in _NET_SUPPORTED.
+bool suportado(Display* conexao, Window raiz, const char* nome) {
+    const Atom procurado = atomo(conexao, nome);
+    Atom tipo = None;
+    int formato = 0;
+    unsigned long quantos = 0;
+    unsigned long resto = 0;
+    unsigned char* dados = nullptr;
+    bool achou = false;
+    if (XGetWindowProperty(conexao, raiz, atomo(conexao, "_NET_SUPPORTED"), 0, 4096, False, XA_ATOM,
+                           &tipo, &formato, &quantos, &resto, &dados) == Success &&
+        dados != nullptr) {
+        const Atom* lista = reinterpret_cast<const Atom*>(dados);
+        achou = formato == 32 && std::find(lista, lista + quantos, procurado) != lista + quantos;
+        XFree(dados);
+    }
+    return achou;
 }
 
 bool tem_gerenciador(Display* conexao, Window raiz) {
@@ -149,15 +169,17 @@ void esperar_propriedade(Display* conexao, Atom propriedade, std::chrono::millis
     }
 }
 
-moldura moldura_publicada(Display* conexao, Window janela) {
-    moldura m;
+// The window's frame as its manager has set it; nothing before it has.
+std::optional<moldura> lida(Display* conexao, Window janela) {
     const std::vector<long> lados = cardinais(conexao, janela, "_NET_FRAME_EXTENTS");
-    if (lados.size() == 4) {
-        m.esquerda = static_cast<int>(lados[0]);
-        m.direita = static_cast<int>(lados[1]);
-        m.topo = static_cast<int>(lados[2]);
-        m.base = static_cast<int>(lados[3]);
+    if (lados.size() != 4) {
+        return std::nullopt;
     }
+    moldura m;
+    m.esquerda = static_cast<int>(lados[0]);
+    m.direita = static_cast<int>(lados[1]);
+    m.topo = static_cast<int>(lados[2]);
+    m.base = static_cast<int>(lados[3]);
     return m;
 }
 
@@ -176,16 +198,19 @@ area_de_trabalho_x11::leitura area_de_trabalho_x11::ler(const sf::Vector2i* pert
     return lida;
 }
 
-moldura area_de_trabalho_x11::moldura_prevista(sf::WindowHandle janela) {
-    moldura m;
+std::optional<moldura> area_de_trabalho_x11::moldura_prevista(sf::WindowHandle janela) {
     const conexao_propria conexao(XOpenDisplay(nullptr));
     if (!conexao) {
-        return m;
+        return moldura();
     }
     Display* c = conexao.get();
     const Window raiz = DefaultRootWindow(c);
     if (!tem_gerenciador(c, raiz)) {
-        return m;
+        return moldura();
+    }
+    // A request nothing will answer would only cost the wait.
+    if (!suportado(c, raiz, "_NET_REQUEST_FRAME_EXTENTS")) {
+        return std::nullopt;
     }
     const Atom extensao = atomo(c, "_NET_FRAME_EXTENTS");
     // Heard on this connection too, before the request can be answered.
@@ -198,10 +223,24 @@ moldura area_de_trabalho_x11::moldura_prevista(sf::WindowHandle janela) {
     XSendEvent(c, raiz, False, SubstructureRedirectMask | SubstructureNotifyMask, &pedido);
     XFlush(c);
     esperar_propriedade(c, extensao, limite_moldura);
-    return moldura_publicada(c, janela);
+    return lida(c, janela).value_or(moldura());
 }
 
-moldura area_de_trabalho_x11::moldura_atual(sf::WindowHandle janela) {
+moldura area_de_trabalho_x11::moldura_posta(sf::WindowHandle janela) {
     const conexao_propria conexao(XOpenDisplay(nullptr));
-    return conexao ? moldura_publicada(conexao.get(), janela) : moldura();
+    if (!conexao) {
+        return moldura();
+    }
+    Display* c = conexao.get();
+    const Window raiz = DefaultRootWindow(c);
+    if (!tem_gerenciador(c, raiz) || !suportado(c, raiz, "_NET_FRAME_EXTENTS")) {
+        return moldura();
+    }
+    // Heard before it is looked at: set in between, it would be missed.
+    XSelectInput(c, janela, PropertyChangeMask);
+    XSync(c, False);
+    if (!lida(c, janela)) {
+        esperar_propriedade(c, atomo(c, "_NET_FRAME_EXTENTS"), limite_moldura);
+    }
+    return lida(c, janela).value_or(moldura());
 }

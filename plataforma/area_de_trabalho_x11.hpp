@@ -5,6 +5,8 @@
 #include <SFML/Graphics/Rect.hpp>
 #include <SFML/Window/WindowHandle.hpp>
 
+#include <optional>
+
 // What the X desktop says about where the game's window goes. Each call asks
 // on a connection of its own, closed before it returns, so that no event is
 // taken from SFML's connection; and Xlib's headers, whose macros (None, Bool,
@@ -22,13 +24,16 @@ struct leitura {
 leitura ler(const sf::Vector2i* perto = nullptr);
 
 // The frame the window manager will put around the window, asked before the
-// window is shown (_NET_REQUEST_FRAME_EXTENTS); none without a manager, or
-// from one that does not answer within a second. The window must already be
-// known to the X server.
-lugar_janela::moldura moldura_prevista(sf::WindowHandle janela);
+// window is shown (_NET_REQUEST_FRAME_EXTENTS): none without a manager, or
+// from one that does not answer within a second; nothing when the manager
+// does not list the request as one it answers (KWin 5.27 neither lists nor
+// answers it), and the frame is then read once the window is framed
+// (moldura_posta). The window must already be known to the X server.
+std::optional<lugar_janela::moldura> moldura_prevista(sf::WindowHandle janela);
 
-// The frame the window manager has put around the shown window
-// (_NET_FRAME_EXTENTS); none without one.
-lugar_janela::moldura moldura_atual(sf::WindowHandle janela);
+// The frame the window manager has put around the mapped window
+// (_NET_FRAME_EXTENTS), waited for within a second from a manager that lists
+// it as one it sets; none otherwise.
+lugar_janela::moldura moldura_posta(sf::WindowHandle janela);
 
 } // namespace area_de_trabalho_x11

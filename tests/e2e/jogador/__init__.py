@@ -9,7 +9,7 @@ The driver, one job a module:
     arranque          starting programs under the frozen clock, through Wine when asked
     jogo              the game's process, its window and the input sent to it
     espera            waiting until the game is idle and its window shows what is expected
-    area_de_trabalho  the desktop's scale and helper programs (Xvfb, openbox, xmessage)
+    area_de_trabalho  the desktop's scale and helper programs (Xvfb, window managers, xmessage)
     vestigios         the leftovers check: programs still running, temporary folders
     regras            a model of the rules that plans whole games
     danos             ways to damage a file the game reads

@@ -68,25 +68,55 @@ def xsettings(settings):
         x11.close()
 
 
+# How each window manager is started, the property it puts on the root
+# window once it handles new windows, and where its title bar's close button
+# is: so many pixels left of the frame's right edge, half way down the bar.
+MANAGERS = {
+    "openbox": (["openbox", "--sm-disable"], None, 12),
+    # Without the Breeze decoration KWin draws no frame at all.
+    "kwin": (["kwin_x11", "--replace"], "_NET_ACTIVE_WINDOW", 20),
+    "xfwm4": (["xfwm4", "--replace", "--sm-client-disable"], "_NET_WORKAREA", 16),
+}
+
+
 @contextlib.contextmanager
-def openbox(timeout=20.0):
-    """Debian's openbox managing the display for the length of a with block."""
-    folder = tempfile.mkdtemp(prefix="trevalia-openbox-", dir=vestigios.temporary_folder())
+def window_manager(name="openbox", timeout=20.0):
+    """A window manager managing the display for the length of a with block,
+    KWin and xfwm4 on a session bus of their own."""
+    folder = tempfile.mkdtemp(prefix="trevalia-%s-" % name, dir=vestigios.temporary_folder())
     # The window manager check on the root window appears before openbox
     # handles new windows, and a window mapped in between is never managed:
     # its start-up command, run once it is ready, tells when.
     ready = os.path.join(folder, "pronto")
     env = dict(os.environ, HOME=folder, XDG_CONFIG_HOME=folder)
-    process = helper(["openbox", "--sm-disable", "--startup", "touch " + ready], env=env)
+    args, sign, _ = MANAGERS[name]
+    started = []
+
+    def ready_now():
+        if sign is None:
+            return os.path.exists(ready) and with_x11(lambda x11: x11.manager_running())
+        return with_x11(lambda x11: x11.manager_running(sign))
+
     try:
+        if sign is None:
+            args = args + ["--startup", "touch " + ready]
+        else:
+            read, write = os.pipe()
+            started.append(helper(["dbus-daemon", "--session", "--nofork",
+                                   "--print-address=%d" % write], pass_fds=(write,)))
+            os.close(write)
+            with os.fdopen(read) as told:
+                env["DBUS_SESSION_BUS_ADDRESS"] = told.readline().strip()
+        started.append(helper(args, env=env))
         deadline = time.monotonic() + timeout
-        while not (os.path.exists(ready) and with_x11(lambda x11: x11.manager_running())):
-            if process.poll() is not None or time.monotonic() > deadline:
-                raise Failure("openbox did not start managing the display")
+        while not ready_now():
+            if started[-1].poll() is not None or time.monotonic() > deadline:
+                raise Failure("%s did not start managing the display" % name)
             time.sleep(0.05)
         yield
     finally:
-        end(process)
+        for process in reversed(started):
+            end(process)
         shutil.rmtree(folder, ignore_errors=True)
 
 

@@ -39,6 +39,15 @@ def main_thread_call(pid):
         return None
 
 
+def screenshot(area=None):
+    """The screen, or its area (width, height, left, top), as it shows now."""
+    crop = ["-crop", "%dx%d+%d+%d" % area, "+repage"] if area else []
+    # Eight bits a channel: Pillow reads ImageMagick's default sixteen slowly.
+    raw = subprocess.run(["import", "-window", "root"] + crop + ["-depth", "8", "ppm:-"],
+                         check=True, stdout=subprocess.PIPE, timeout=20).stdout
+    return Image.open(io.BytesIO(raw)).convert("RGB")
+
+
 class Espera:
     """What a Game (jogo.py) waits for: its process, its window's place and
     scale, its pictures and its X connection are the game's."""
@@ -87,12 +96,7 @@ class Espera:
         # centre, and a slow start (under valgrind, say) can be caught there:
         # where it is now, not where it was first seen.
         self._find_place()
-        # Eight bits a channel: Pillow reads ImageMagick's default sixteen slowly.
-        area = "%dx%d+%d+%d" % (self.size + (self.x, self.y))
-        raw = subprocess.run(["import", "-window", "root", "-crop", area, "+repage",
-                              "-depth", "8", "ppm:-"],
-                             check=True, stdout=subprocess.PIPE, timeout=20).stdout
-        self.last_pixels = Image.open(io.BytesIO(raw)).convert("RGB")
+        self.last_pixels = screenshot(self.size + (self.x, self.y))
         self.last_shot = self.last_pixels
         if self.size != (WIDTH, HEIGHT):
             # At a whole scale a point is the mean of its pixels; at a
@@ -103,11 +107,12 @@ class Espera:
                                                      Image.BOX if whole else Image.NEAREST)
         return self.last_shot
 
-    def wait_for(self, what, check, timeout=8.0):
-        """Polls screenshots until check(shot) holds; check returns None or a complaint."""
+    def wait_for(self, what, check, timeout=8.0, shoot=None):
+        """Polls screenshots (the window's, or shoot's) until check(shot)
+        holds; check returns None or a complaint."""
         deadline = time.monotonic() + timeout
         while True:
-            complaint = check(self.shot())
+            complaint = check((shoot or self.shot)())
             if not complaint:
                 return self.last_shot
             if time.monotonic() > deadline:

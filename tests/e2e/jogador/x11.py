@@ -82,9 +82,10 @@ class X11:
         b = border.value
         return left.value - b, top.value - b, left.value + w.value + b, top.value + h.value + b
 
-    def manager_running(self):
-        """Whether a window manager has announced itself on the root window."""
-        atom = self.x.XInternAtom(self.display, b"_NET_SUPPORTING_WM_CHECK", 1)
+    def manager_running(self, sign="_NET_SUPPORTING_WM_CHECK"):
+        """Whether a window manager has announced itself on the root window
+        (or put that other property there)."""
+        atom = self.x.XInternAtom(self.display, sign.encode(), 1)
         if not atom:
             return False
         kind, fmt, count, after, data = found = UL(), I(), UL(), UL(), V()

@@ -8,12 +8,15 @@ import os
 import subprocess
 import time
 
+from PIL import Image
+
 from jogador import figuras, pontos, x11
-from jogador.area_de_trabalho import desktop_scale, openbox, xsettings
+from jogador.area_de_trabalho import MANAGERS, desktop_scale, window_manager, xsettings
 from jogador.cenarios import scenario
 from jogador.danos import damaging
+from jogador.espera import screenshot
 from jogador.jogo import Game, xdotool
-from jogador.preparos import check, expect_kept, play_first
+from jogador.preparos import check, expect_kept, first_play, play_first
 
 
 @contextlib.contextmanager
@@ -46,29 +49,86 @@ def janela_na_tela(ctx):
         check("Icon (32 x 32)" in icon, "the window's icon: %s" % icon.strip()[:200])
 
 
-@scenario
-def janela_na_tela_com_openbox(ctx):
+def framed(ctx, manager, dpi=96):
     """The same under a real window manager, which honours where the game asks
-    for its window to go, and frames it with a title bar: the window keeps its
-    size, and the frame's close button asks it to close."""
-    with openbox(), on_screen(ctx) as game:
+    for its window to go, and frames it with a title bar: the framed window
+    centred, at the largest scale that fits it whole; the window keeps its
+    size, a card plays, and the frame's close button asks it to close."""
+    desktop_scale(dpi)
+    with window_manager(manager), on_screen(ctx) as game:
         left, top, right, bottom = x11.outer_rectangle(game.window)
         title = game.y - top
         check(title > max(game.x - left, bottom - game.y - game.size[1]),
               "no title bar over the window: its frame spans (%d, %d)-(%d, %d)"
               % (left, top, right, bottom))
+        width, height = x11.screen_size()
+        check(abs(left + right - width) <= 1 and abs(top + bottom - height) <= 1
+              and (dpi == 96 or bottom - top >= height - 1),
+              "the framed window spans (%d, %d)-(%d, %d): not centred, or not as large as fits"
+              % (left, top, right, bottom))
+        size = game.size
         xdotool("windowsize", game.window, 600, 700)
-        # openbox's close button, at the right end of its title bar. On the
-        # start screen a close request leads to the menu, which the resize
-        # request came before.
-        for _ in range(2):
-            xdotool("mousemove", right - 12, top + title // 2, "click", 1)
-            game.settle()
-            if game.running():
-                game.wait_screen("menu.jpg")
-                check(game.size == (pontos.WIDTH, pontos.HEIGHT),
-                      "the window was resized to %dx%d" % game.size)
+        # The close button, at the right end of the title bar. On the start
+        # screen a close request leads to the menu, which the resize request
+        # came before; in play it ends the game.
+        close = right - MANAGERS[manager][2], top + title // 2
+        xdotool("mousemove", *close, "click", 1)
+        game.wait_screen("menu.jpg")
+        check(game.size == size, "the window was resized to %dx%d" % game.size)
+        game.click(*pontos.MENU_PLAY)
+        play_first(game, game.wait_deal(ctx.deck))
+        xdotool("mousemove", *close, "click", 1)
         game.expect_exit_ok()
+
+
+# e2e.janela_na_tela_com_<manager>[_<scale in %>]
+for manager, dpi, name in (("openbox", 96, ""), ("kwin", 96, "_100"), ("kwin", 192, "_200"),
+                           ("xfwm4", 96, "_100"), ("xfwm4", 192, "_200")):
+    scenario(lambda ctx, manager=manager, dpi=dpi: framed(ctx, manager, dpi),
+             "janela_na_tela_com_" + manager + name)
+
+
+@scenario
+def tela_cheia(ctx):
+    """Full screen, which xfwm4 grants though the game asks for one size: the
+    table drawn whole at the largest scale that fits, centred on the table's
+    colour, and a card played at its place there; back at its size, the
+    window shows the table as before."""
+    with window_manager("xfwm4"), Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+        game.start_playing()
+        table = game.wait_deal(ctx.deck)
+        before = game.last_shot
+        subprocess.run(["wmctrl", "-r", "Trevalia", "-b", "add,fullscreen"], check=True,
+                       timeout=20)
+        width, height = x11.screen_size()
+        scale = min(width / pontos.WIDTH, height / pontos.HEIGHT)
+        drawn = round(pontos.WIDTH * scale), round(pontos.HEIGHT * scale)
+        corner = (width - drawn[0]) // 2, (height - drawn[1]) // 2
+        table_colour = Image.new("RGB", (corner[0], height), (21, 36, 44))
+
+        def letterboxed(screen):
+            inside = screen.crop(corner + (corner[0] + drawn[0], corner[1] + drawn[1]))
+            apart = figuras.difference(inside.resize(before.size, Image.BOX), before)
+            beside = max(figuras.difference(screen.crop(box), table_colour) for box in (
+                (0, 0) + table_colour.size, (width - corner[0], 0, width, height)))
+            return None if apart < 3 and beside < 1 else (
+                "%.1f from the table scaled to fit, %.1f beside it" % (apart, beside))
+
+        game.wait_for("the table scaled to fit the full screen", letterboxed, shoot=screenshot)
+        value, pile = first_play(table)
+        slot = table.slot_of(value)
+        table.play(value, pile)
+        for point, step in ((pontos.slot_centre(slot), "mousedown"),
+                            (pontos.pile_centre(pile), "mouseup")):
+            x, y = pontos.first_pixel(point, scale)
+            xdotool("mousemove", corner[0] + x, corner[1] + y)
+            game.settle()
+            xdotool(step, 1)
+            game.settle()
+        subprocess.run(["wmctrl", "-r", "Trevalia", "-b", "remove,fullscreen"], check=True,
+                       timeout=20)
+        game.wait_table(table, undo=True, what="%d played in full screen, at 450x600" % value)
+        check(game.size == (pontos.WIDTH, pontos.HEIGHT), "the window is %dx%d" % game.size)
 
 
 def scaled_walk(ctx, dpi, size, edges=False, damaged=(), damage="cortado"):
@@ -199,7 +259,7 @@ def dois_monitores(ctx):
 
 @scenario
 def dois_monitores_com_openbox(ctx):
-    with openbox():
+    with window_manager("openbox"):
         on_the_pointers_monitor(ctx)
 
 

@@ -128,7 +128,7 @@ def telas_em_espera(ctx):
     without a compositor every screen and the table paint themselves again when
     a window that covered them goes away."""
     line = line_for(regras.find_loss, ctx, "losing line")
-    with area_de_trabalho.openbox(), Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+    with area_de_trabalho.window_manager("openbox"), Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
         game.wait_screen("inicial.jpg")
         expect_asleep(game, "the start screen")
         expect_repainted(game, "the start screen")
@@ -152,7 +152,8 @@ def telas_em_espera(ctx):
 def repintar_no_windows(ctx):
     """Under Wine with a window manager and no compositor, as on Windows 7's
     basic theme, the table paints itself again when uncovered."""
-    with area_de_trabalho.openbox(), Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+    with area_de_trabalho.window_manager("openbox"), \
+            Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
         game.start_playing()
         game.wait_deal(ctx.deck)
         expect_repainted(game, "the table")
