@@ -16,9 +16,10 @@ void cantos_carta::limpar(sf::Image& imagem) {
         std::min({static_cast<unsigned>(std::ceil(raio)), lados.x / 2, lados.y / 2});
     for (unsigned y = 0; y < alcance; ++y) {
         for (unsigned x = 0; x < alcance; ++x) {
-            // The pixel's centre, from the centre of the corner's circle.
-            const float dx = raio - (static_cast<float>(x) + 0.5f);
-            const float dy = raio - (static_cast<float>(y) + 0.5f);
+            // The pixel's centre, from the centre of the corner's circle;
+            // past it (a radius that is not whole), from the straight edge.
+            const float dx = std::max(0.0f, raio - (static_cast<float>(x) + 0.5f));
+            const float dy = std::max(0.0f, raio - (static_cast<float>(y) + 0.5f));
             const float dentro = std::clamp(raio - std::hypot(dx, dy) + 0.5f, 0.0f, 1.0f);
             if (dentro >= 1.0f) {
                 continue;

@@ -80,8 +80,7 @@ class Game(Espera):
         self.size = (right - left, bottom - top)
         self.scale = self.size[0] / WIDTH
         self.pictures.scale = (self.scale, self.size[1] / HEIGHT)
-        # A size rounded to the nearest pixel each way may give a height one
-        # pixel from the width's (785x1046).
+        # Rounded each way, a height may lie a pixel off the width's (785x1046).
         if self.size[0] < WIDTH or abs(self.size[1] - HEIGHT * self.scale) > 1:
             raise Failure("window is %dx%d, not 450x600 points at any scale" % self.size)
 
@@ -211,12 +210,11 @@ class Game(Espera):
         self.press(button)
         self.release(button)
 
-    def drag(self, start, end, button=1, release=True):
+    def drag(self, start, end, button=1):
         self.move(*start, settle=False)
         self.press(button)
         self.move(*end)
-        if release:
-            self.release(button)
+        self.release(button)
 
     def key(self, name):
         # Keys go to the window under the pointer when no window manager

@@ -65,20 +65,18 @@ def jogada_recusada(ctx):
                         % low)
         # Held over a pile, the card's rounded corners show the pile's card,
         # not the table's colour that its picture holds there.
-        over, pile_face = pontos.pile_centre(regras.C1), (figuras.pile_card(regras.C1, value),
-                                                          pontos.PILE_AT[regras.C1])
+        over = pontos.pile_centre(regras.C1)
         left, top, right, bottom = pontos.card_box(*over)
-
-        def corners_clear(shot):
-            held = game.unlike(shot, (left + 7, top + 7, right - 7, bottom - 7),
-                               (figuras.hand_card(refused), (left, top)))
-            corners = [game.unlike(shot, (x, y, x + 2, y + 2), pile_face)
-                       for x in (left, right - 2) for y in (top, bottom - 2)]
-            worst = max([held] + corners)
-            return None if worst < figuras.SAME else "a difference of %.1f" % worst
-
-        game.drag(home, over, release=False)
-        game.wait_for("the held card's corners showing c1", corners_clear)
+        pile_face = figuras.pile_card(regras.C1, value), pontos.PILE_AT[regras.C1]
+        looks = [((x, y, x + 2, y + 2), pile_face) for x in (left, right - 2)
+                 for y in (top, bottom - 2)]
+        looks.append(((left + 7, top + 7, right - 7, bottom - 7),
+                      (figuras.hand_card(refused), (left, top))))
+        game.move(*home, settle=False)
+        game.press()
+        game.move(*over)
+        game.wait_for("the held card's corners showing c1", lambda shot: None if max(
+            game.unlike(shot, *look) for look in looks) < figuras.SAME else "another picture")
         game.release()
         check(figuras.difference(game.count_region(), count_after_play) < figuras.SAME,
               "the count changed although no card was played")
