@@ -75,6 +75,4 @@ TEST(LugarJanela, TheWindowOpensCentredInTheWorkAreaOfThePointersMonitor) {
               sf::Vector2i(510, 0));
     EXPECT_EQ(posicao_mantida({{0, 0}, {3840, 2160}}, {960, 540}, {900, 1200}, {1, 1, 21, 1}),
               sf::Vector2i(510, 21));
-    EXPECT_EQ(posicao_mantida({{1920, 30}, {1920, 1050}}, {3700, 500}, janela, {1, 1, 21, 1}),
-              sf::Vector2i(3389, 200));
 }

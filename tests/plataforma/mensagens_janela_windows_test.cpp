@@ -2,6 +2,7 @@
 #include "plataforma/escala_arte.hpp"
 #include "plataforma/espera_janela.hpp"
 #include "plataforma/face_sfml.hpp"
+#include "plataforma/lugar_janela.hpp"
 #include "plataforma/ponto_jogo.hpp"
 
 #include <gtest/gtest.h>
@@ -16,32 +17,26 @@ TEST(MensagensJanela, AMonitorOfAnotherScaleGivesTheWindowItsPointsAtThatScale) 
     sf::RenderWindow janela;
     abrir_janela(janela);
     const HWND h = face_sfml::janela_do_sistema(janela);
-    const struct {
-        unsigned dpi;
-        sf::Vector2u cliente;
-    } linhas[] = {{144, {675, 900}}, {96, {450, 600}}};
-    for (const auto& l : linhas) {
-        RECT antes{};
+    for (const unsigned dpi : {144u, 96u}) {
+        RECT antes{}, agora{};
         GetWindowRect(h, &antes);
         SIZE pedido{};
-        ASSERT_TRUE(SendMessageW(h, 0x02E4 /* WM_GETDPISCALEDSIZE */, l.dpi,
+        ASSERT_TRUE(SendMessageW(h, 0x02E4 /* WM_GETDPISCALEDSIZE */, dpi,
                                  reinterpret_cast<LPARAM>(&pedido)));
         RECT sugerido{antes.left, antes.top, antes.left + pedido.cx, antes.top + pedido.cy};
-        SendMessageW(h, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(l.dpi, l.dpi),
+        SendMessageW(h, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
                      reinterpret_cast<LPARAM>(&sugerido));
         evento_jogo evento;
         while (espera_janela::proximo(janela, evento)) {
         }
-        RECT agora{};
         GetWindowRect(h, &agora);
-        EXPECT_EQ(agora.left, sugerido.left);
-        EXPECT_EQ(agora.top, sugerido.top);
-        EXPECT_EQ(janela.getSize(), l.cliente) << l.dpi << " dpi";
-        // Above 1 the pictures' twins (escala_arte).
-        EXPECT_EQ(escala_arte::atual(), static_cast<float>(l.dpi) / 96.0f) << l.dpi << " dpi";
-        const sf::Vector2i canto(static_cast<int>(l.cliente.x) - 1,
-                                 static_cast<int>(l.cliente.y) - 1);
-        EXPECT_EQ(ponto_do_jogo(janela, canto), sf::Vector2i(449, 599)) << l.dpi << " dpi";
+        EXPECT_EQ(sf::Vector2i(agora.left, agora.top), sf::Vector2i(antes.left, antes.top));
+        // 675x900 at 144 dpi, with the pictures' twins (escala_arte).
+        const float escala = static_cast<float>(dpi) / 96.0f;
+        EXPECT_EQ(janela.getSize(), sf::Vector2u(lugar_janela::tamanho_cliente(escala)));
+        EXPECT_EQ(escala_arte::atual(), escala);
+        EXPECT_EQ(ponto_do_jogo(janela, lugar_janela::tamanho_cliente(escala) - sf::Vector2i(1, 1)),
+                  sf::Vector2i(449, 599));
     }
     fechar_janela(janela);
 }

@@ -8,7 +8,6 @@ import os
 import shutil
 import struct
 import subprocess
-import sys
 import tempfile
 import time
 
@@ -45,21 +44,19 @@ def desktop_scale(dpi):
 
 
 def xsettings_bytes(settings):
-    """_XSETTINGS_SETTINGS holding integer settings, in this machine's byte
-    order: a header, then each setting's type, name, serial and value."""
-    out = struct.pack("=B3xII", 0 if sys.byteorder == "little" else 1, 1, len(settings))
+    """_XSETTINGS_SETTINGS holding integer settings, least significant byte first."""
+    out = struct.pack("<B3xII", 0, 1, len(settings))
     for name, value in settings.items():
         name = name.encode()
-        out += struct.pack("=BxH", 0, len(name)) + name + bytes(-len(name) % 4)
-        out += struct.pack("=Ii", 0, value)
+        out += struct.pack("<BxH", 0, len(name)) + name + bytes(-len(name) % 4)
+        out += struct.pack("<Ii", 0, value)
     return out
 
 
 @contextlib.contextmanager
 def xsettings(settings):
-    """An XSETTINGS manager of the scenario's own, publishing those integer
-    settings, for the length of a with block; the block gets a function that
-    publishes others. Its window ends with its connection."""
+    """An XSETTINGS manager of the block's length, publishing the settings;
+    the block gets a function that publishes others."""
     x11 = X11()
     try:
         window = x11.xsettings_manager(xsettings_bytes(settings))

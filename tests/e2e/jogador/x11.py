@@ -111,10 +111,8 @@ class X11:
 
 
     def xsettings_manager(self, settings):
-        """Becomes the screen's XSETTINGS manager as a settings daemon does:
-        a window of this connection holding the settings (bytes) owns
-        _XSETTINGS_S0, announced by a MANAGER message to the root's
-        StructureNotify (1 << 17); set_settings changes them."""
+        """A window holding the settings (bytes) owns _XSETTINGS_S0, announced
+        by a MANAGER message to the root's StructureNotify (1 << 17)."""
         window = self.x.XCreateSimpleWindow(self.display, self.root, 0, 0, 1, 1, 0, 0, 0)
         self.set_settings(window, settings)
         selection = self.x.XInternAtom(self.display, b"_XSETTINGS_S0", 0)

@@ -195,13 +195,9 @@ def rescaled(game, size, shows):
 
 @scenario
 def escala_ao_vivo(ctx):
-    """The desktop's scale changed while the game runs, on the start screen,
-    the menu and the table with a card played and undo offered: 900x1200
-    pixels with the pictures' twins, presses landing on the same points, and
-    back to 450x600 and the plain pictures. First through Xft.dpi, published
-    only after the game started (as Plasma does, seconds into a session),
-    then through an XSETTINGS manager: Gdk/WindowScalingFactor alone, Xft/DPI
-    over it, and the manager gone."""
+    """The desktop's scale changed while the game runs (first published after
+    it started, as Plasma's is), on every screen, mid-drag, through Xft.dpi and
+    an XSETTINGS manager: the window's size, its pictures and its points follow."""
     big, small = (900, 1200), (pontos.WIDTH, pontos.HEIGHT)
     desktop_scale(None)
     with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:

@@ -150,8 +150,7 @@ def telas_em_espera(ctx):
 
 @scenario
 def repintar_no_windows(ctx):
-    """Under Wine with a window manager and no compositor, as on Windows 7's
-    basic theme, the table paints itself again when uncovered."""
+    """Wine under openbox, with no compositor: the table uncovered paints itself again."""
     with area_de_trabalho.window_manager("openbox"), \
             Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
         game.start_playing()
