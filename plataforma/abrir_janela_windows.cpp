@@ -81,8 +81,8 @@ void abrir_janela(sf::RenderWindow& janela) {
 
     const unsigned dpi = dpi_do_monitor(onde);
     const lugar_janela::moldura m = mensagens_janela::moldura(nullptr, dpi);
-    const float escala = lugar_janela::escala_que_cabe(lugar_janela::escala_do_dpi(double(dpi)),
-                                                       face_sfml::tamanho(area), m);
+    const float escala = lugar_janela::escala_que_cabe(
+        lugar_janela::escala_do_dpi(static_cast<double>(dpi)), face_sfml::tamanho(area), m);
     const sf::Vector2i tamanho = lugar_janela::tamanho_cliente(escala);
     janela.create(
         face_sfml::modo_video(static_cast<unsigned>(tamanho.x), static_cast<unsigned>(tamanho.y)),

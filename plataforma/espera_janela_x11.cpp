@@ -63,13 +63,14 @@ espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, evento_jog
         const bool com_vigia = vigia.vigiar(face_sfml::janela_do_sistema(janela));
         if (com_vigia) {
             const vigia_x11::novidades novas = vigia.ler();
-            if (novas.escala && seguir_escala(*novas.escala)) {
+            const bool outro_tamanho = novas.escala && seguir_escala(*novas.escala);
+            if (novas.repintar) {
+                return Sinal::Repintar;
+            }
+            if (outro_tamanho) {
                 // Its new size comes as an event of the window's: looked for
                 // before the sleep.
                 continue;
-            }
-            if (novas.repintar) {
-                return Sinal::Repintar;
             }
         }
         if (conexao == nullptr) {

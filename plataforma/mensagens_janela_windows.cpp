@@ -1,7 +1,5 @@
 #include "plataforma/mensagens_janela.hpp"
 
-#include "plataforma/face_sfml.hpp"
-
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
@@ -30,8 +28,8 @@ sf::Vector2i externo(sf::Vector2i cliente, const lugar_janela::moldura& m) {
 // whole window, with the frame at that DPI.
 LRESULT tamanho_pedido(HWND janela, WPARAM dpi, LPARAM tamanho) {
     const lugar_janela::moldura m = mensagens_janela::moldura(janela, static_cast<unsigned>(dpi));
-    const sf::Vector2i lado =
-        externo(lugar_janela::tamanho_cliente(lugar_janela::escala_do_dpi(double(dpi))), m);
+    const sf::Vector2i lado = externo(
+        lugar_janela::tamanho_cliente(lugar_janela::escala_do_dpi(static_cast<double>(dpi))), m);
     SIZE* pedido = reinterpret_cast<SIZE*>(tamanho);
     pedido->cx = lado.x;
     pedido->cy = lado.y;
@@ -49,8 +47,8 @@ void seguir_dpi(HWND janela, unsigned dpi, const RECT& sugerido) {
     const RECT& w = monitor.rcWork;
     const sf::Vector2i area(w.right - w.left, w.bottom - w.top);
     lugar_janela::moldura m = mensagens_janela::moldura(janela, dpi);
-    const sf::Vector2i cliente = lugar_janela::tamanho_cliente(
-        lugar_janela::escala_que_cabe(lugar_janela::escala_do_dpi(double(dpi)), area, m));
+    const sf::Vector2i cliente = lugar_janela::tamanho_cliente(lugar_janela::escala_que_cabe(
+        lugar_janela::escala_do_dpi(static_cast<double>(dpi)), area, m));
     ajustando = true;
     for (int vez = 0; vez < 2; ++vez) {
         const sf::Vector2i lado = externo(cliente, m);
