@@ -94,9 +94,10 @@ void abrir_janela(sf::RenderWindow& janela) {
     // black. SFML places the frame's corner, not the client area's.
     janela.setVisible(false);
     const sf::Vector2i cliente = lugar_janela::posicao_centrada(area, tamanho, m);
-    janela.setPosition(sf::Vector2i(cliente.x - m.esquerda, cliente.y - m.topo));
+    const sf::WindowHandle propria = face_sfml::janela_do_sistema(janela);
+    mensagens_janela::colocar(propria, {cliente.x - m.esquerda, cliente.y - m.topo}, tamanho, m);
     janela.setVisible(true);
-    mensagens_janela::vigiar(face_sfml::janela_do_sistema(janela));
+    mensagens_janela::vigiar(propria);
     preparar_janela(janela);
 }
 

@@ -27,4 +27,11 @@ bool pintura_pedida();
 // stands for the one SFML is about to make.
 lugar_janela::moldura moldura(sf::WindowHandle janela, unsigned dpi);
 
+// The window's frame put with its top-left corner there, around a client
+// area of that size. The frame is counted again once the window is there:
+// Windows scales it with the monitor's DPI under per-monitor awareness v2
+// alone (Wine never does), and SFML counts it at the system's.
+void colocar(sf::WindowHandle janela, sf::Vector2i canto, sf::Vector2i cliente,
+             lugar_janela::moldura m);
+
 } // namespace mensagens_janela

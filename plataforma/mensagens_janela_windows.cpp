@@ -37,32 +37,18 @@ LRESULT tamanho_pedido(HWND janela, WPARAM dpi, LPARAM tamanho) {
 }
 
 // The new scale, fitted to the monitor the suggested rectangle lies on, at
-// the place Windows suggests. The frame is counted again once the window has
-// moved: Windows scales it with the DPI under per-monitor awareness v2 alone,
-// and Wine never does.
+// the place Windows suggests.
 void seguir_dpi(HWND janela, unsigned dpi, const RECT& sugerido) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
     GetMonitorInfoW(MonitorFromRect(&sugerido, MONITOR_DEFAULTTONEAREST), &monitor);
     const RECT& w = monitor.rcWork;
     const sf::Vector2i area(w.right - w.left, w.bottom - w.top);
-    lugar_janela::moldura m = mensagens_janela::moldura(janela, dpi);
+    const lugar_janela::moldura m = mensagens_janela::moldura(janela, dpi);
     const sf::Vector2i cliente = lugar_janela::tamanho_cliente(lugar_janela::escala_que_cabe(
         lugar_janela::escala_do_dpi(static_cast<double>(dpi)), area, m));
     ajustando = true;
-    for (int vez = 0; vez < 2; ++vez) {
-        const sf::Vector2i lado = externo(cliente, m);
-        SetWindowPos(janela, nullptr, sugerido.left, sugerido.top, lado.x, lado.y,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        RECT dentro{};
-        GetClientRect(janela, &dentro);
-        const sf::Vector2i tem(dentro.right, dentro.bottom);
-        if (tem == cliente) {
-            break;
-        }
-        m.direita += cliente.x - tem.x;
-        m.base += cliente.y - tem.y;
-    }
+    mensagens_janela::colocar(janela, {sugerido.left, sugerido.top}, cliente, m);
     ajustando = false;
 }
 
@@ -104,6 +90,23 @@ bool mensagens_janela::pintura_pedida() {
     const bool pedida = pintar;
     pintar = false;
     return pedida;
+}
+
+void mensagens_janela::colocar(sf::WindowHandle janela, sf::Vector2i canto, sf::Vector2i cliente,
+                               lugar_janela::moldura m) {
+    for (int vez = 0; vez < 2; ++vez) {
+        const sf::Vector2i lado = externo(cliente, m);
+        SetWindowPos(janela, nullptr, canto.x, canto.y, lado.x, lado.y,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT dentro{};
+        GetClientRect(janela, &dentro);
+        const sf::Vector2i tem(dentro.right, dentro.bottom);
+        if (tem == cliente) {
+            return;
+        }
+        m.direita += cliente.x - tem.x;
+        m.base += cliente.y - tem.y;
+    }
 }
 
 lugar_janela::moldura mensagens_janela::moldura(sf::WindowHandle janela, unsigned dpi) {
