@@ -128,7 +128,7 @@ def telas_em_espera(ctx):
     without a compositor every screen and the table paint themselves again when
     a window that covered them goes away."""
     line = line_for(regras.find_loss, ctx, "losing line")
-    with area_de_trabalho.window_manager("openbox"), Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+    with area_de_trabalho.window_manager(), Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
         game.wait_screen("inicial.jpg")
         expect_asleep(game, "the start screen")
         expect_repainted(game, "the start screen")
