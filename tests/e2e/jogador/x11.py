@@ -1,5 +1,6 @@
 """The one binding of Xlib that the tests use, through ctypes: geometry, the
-window manager's presence, a client killed, a title bar's close request.
+window manager's presence, a client killed, a title bar's close request, an
+XSETTINGS manager.
 """
 
 import ctypes
