@@ -44,10 +44,13 @@ function(trevalia_programa_windows target)
     endif()
     set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
     set(recursos ${CMAKE_BINARY_DIR}/trevalia.rc)
+    set(TREVALIA_MANIFESTO ${CMAKE_BINARY_DIR}/trevalia.manifest)
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/trevalia.manifest.in ${TREVALIA_MANIFESTO} @ONLY)
     configure_file(${PROJECT_SOURCE_DIR}/packaging/trevalia.rc.in ${recursos} @ONLY)
-    # The icon is no #include that CMake would see: a repainted icon must
-    # compile the script again.
-    set_source_files_properties(${recursos} PROPERTIES OBJECT_DEPENDS ${TREVALIA_ICONE_ICO})
+    # The icon and the manifest are no #include that CMake would see: either
+    # changed must compile the script again.
+    set_source_files_properties(${recursos} PROPERTIES OBJECT_DEPENDS
+                                "${TREVALIA_ICONE_ICO};${TREVALIA_MANIFESTO}")
     target_sources(${target} PRIVATE ${recursos} ${TREVALIA_ICONE_ICO})
     trevalia_bibliotecas_atrasadas(${target})
 endfunction()

@@ -10,6 +10,13 @@
 // (tamanho_janela) before anything is drawn or loaded.
 void abrir_janela(sf::RenderWindow& janela);
 
+// The desktop's scale changed while the game runs (on X11 the wait hears
+// it): the window takes the size for it, fitted to the monitor it is on with
+// its frame, and keeps its centre there. True when it was asked to change
+// size. Windows is told by messages to the window itself, and follows them
+// where the window is made.
+bool seguir_escala(float escala);
+
 // Closes the window, and whatever the platform made under it.
 void fechar_janela(sf::RenderWindow& janela);
 

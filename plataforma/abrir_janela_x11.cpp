@@ -37,6 +37,8 @@ struct janela_propria {
     Display* conexao = nullptr;
     Window janela = 0;
     Colormap cores = 0;
+    // The desktop's scale that the window's size was last worked out for.
+    float escala = 1.0f;
 };
 janela_propria propria;
 
@@ -186,6 +188,7 @@ Window criar(Display* conexao) {
     // before the desktop is asked about its frame on another connection.
     XSync(conexao, False);
 
+    propria.escala = desktop.escala;
     const std::optional<lugar_janela::moldura> prevista =
         area_de_trabalho_x11::moldura_prevista(janela);
     const lugar antes = lugar_com(desktop, prevista.value_or(lugar_janela::moldura()));
@@ -232,6 +235,34 @@ void abrir_janela(sf::RenderWindow& janela) {
             "Trevalia", sf::Style::Titlebar | sf::Style::Close);
     }
     preparar_janela(janela);
+}
+
+bool seguir_escala(float escala) {
+    if (propria.janela == 0 || escala == propria.escala) {
+        return false;
+    }
+    propria.escala = escala;
+    Display* conexao = propria.conexao;
+    XWindowAttributes atributos{};
+    Window filha = 0;
+    int x = 0, y = 0;
+    if (!XGetWindowAttributes(conexao, propria.janela, &atributos) ||
+        !XTranslateCoordinates(conexao, propria.janela, atributos.root, 0, 0, &x, &y, &filha)) {
+        return false;
+    }
+    const sf::Vector2i antes(atributos.width, atributos.height);
+    const sf::Vector2i centro(x + antes.x / 2, y + antes.y / 2);
+    const sf::IntRect area = area_de_trabalho_x11::ler(&centro).area;
+    const lugar_janela::moldura m = area_de_trabalho_x11::moldura_posta(propria.janela);
+    const sf::Vector2i tamanho = lugar_janela::tamanho_cliente(
+        lugar_janela::escala_que_cabe(escala, face_sfml::tamanho(area), m));
+    if (tamanho == antes) {
+        return false;
+    }
+    fixar_lugar(conexao, propria.janela, lugar_janela::posicao_mantida(area, centro, tamanho, m),
+                tamanho);
+    XFlush(conexao);
+    return true;
 }
 
 void fechar_janela(sf::RenderWindow& janela) {

@@ -1,12 +1,12 @@
 #include "plataforma/area_de_trabalho_x11.hpp"
 
 #include "plataforma/face_sfml.hpp"
+#include "plataforma/vigia_x11.hpp"
 
 #include <SFML/Window/VideoMode.hpp>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
-#include <X11/Xresource.h>
 #include <X11/extensions/Xrandr.h>
 #include <poll.h>
 
@@ -29,28 +29,6 @@ using conexao_propria = std::unique_ptr<Display, fechar_conexao>;
 
 Atom atomo(Display* conexao, const char* nome) {
     return XInternAtom(conexao, nome, False);
-}
-
-// Xft.dpi in the root window's resources, which GNOME and KDE set to 192 at
-// 200%; the text as read when the connection opened.
-float escala_do_desktop(Display* conexao) {
-    const char* recursos = XResourceManagerString(conexao);
-    if (recursos == nullptr) {
-        return 1.0f;
-    }
-    XrmInitialize();
-    XrmDatabase banco = XrmGetStringDatabase(recursos);
-    if (banco == nullptr) {
-        return 1.0f;
-    }
-    char* tipo = nullptr;
-    XrmValue valor{};
-    float escala = 1.0f;
-    if (XrmGetResource(banco, "Xft.dpi", "Xft.Dpi", &tipo, &valor) && valor.addr != nullptr) {
-        escala = lugar_janela::escala_do_dpi(static_cast<const char*>(valor.addr));
-    }
-    XrmDestroyDatabase(banco);
-    return escala;
 }
 
 std::vector<long> cardinais(Display* conexao, Window janela, const char* nome) {
@@ -128,14 +106,19 @@ std::vector<lugar_janela::monitor> monitores(Display* conexao, Window raiz) {
     return lista;
 }
 
-// The work area of the monitor that holds the pointer (or of the whole screen).
-sf::IntRect area_escolhida(Display* conexao, Window raiz) {
+// The work area of the monitor that holds the point, or the pointer (or of
+// the whole screen).
+sf::IntRect area_escolhida(Display* conexao, Window raiz, const sf::Vector2i* perto) {
     Window outra = 0;
     int x = -1;
     int y = -1;
     int na_janela = 0;
     unsigned botoes = 0;
-    if (!XQueryPointer(conexao, raiz, &outra, &outra, &x, &y, &na_janela, &na_janela, &botoes)) {
+    if (perto != nullptr) {
+        x = perto->x;
+        y = perto->y;
+    } else if (!XQueryPointer(conexao, raiz, &outra, &outra, &x, &y, &na_janela, &na_janela,
+                              &botoes)) {
         x = y = -1; // on another screen
     }
     const std::vector<lugar_janela::monitor> lista = monitores(conexao, raiz);
@@ -202,7 +185,7 @@ std::optional<moldura> lida(Display* conexao, Window janela) {
 
 } // namespace
 
-area_de_trabalho_x11::leitura area_de_trabalho_x11::ler() {
+area_de_trabalho_x11::leitura area_de_trabalho_x11::ler(const sf::Vector2i* perto) {
     leitura lida;
     const conexao_propria conexao(XOpenDisplay(nullptr));
     if (!conexao) {
@@ -210,8 +193,8 @@ area_de_trabalho_x11::leitura area_de_trabalho_x11::ler() {
             sf::IntRect({0, 0}, sf::Vector2i(face_sfml::tamanho(sf::VideoMode::getDesktopMode())));
         return lida;
     }
-    lida.escala = escala_do_desktop(conexao.get());
-    lida.area = area_escolhida(conexao.get(), DefaultRootWindow(conexao.get()));
+    lida.escala = vigia_x11::escala_do_desktop(conexao.get());
+    lida.area = area_escolhida(conexao.get(), DefaultRootWindow(conexao.get()), perto);
     return lida;
 }
 

@@ -16,12 +16,12 @@ namespace area_de_trabalho_x11 {
 struct leitura {
     // Xft.dpi / 96 (lugar_janela::escala_do_dpi), before any fitting.
     float escala = 1.0f;
-    // The work area of the monitor that holds the pointer (RandR 1.5), else
-    // of the primary one, else of the whole screen.
+    // The work area of the monitor that holds the pointer (RandR 1.5), or
+    // the point given, else of the primary one, else of the whole screen.
     sf::IntRect area;
 };
 
-leitura ler();
+leitura ler(const sf::Vector2i* perto = nullptr);
 
 // The frame the window manager will put around the window, asked before the
 // window is shown (_NET_REQUEST_FRAME_EXTENTS): none without a manager, or

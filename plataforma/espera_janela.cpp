@@ -4,6 +4,8 @@
 #include "plataforma/ponto_jogo.hpp"
 #include "plataforma/tamanho_janela.hpp"
 
+#include <SFML/Window/Mouse.hpp>
+
 bool espera_janela::tamanho_mudou = false;
 
 bool espera_janela::proximo(sf::RenderWindow& janela, evento_jogo& evento) {
@@ -17,6 +19,11 @@ bool espera_janela::proximo(sf::RenderWindow& janela, evento_jogo& evento) {
         if (evento.tipo == evento_jogo::Redimensionada) {
             tamanho_janela::aplicar(janela, evento.tamanho);
             tamanho_mudou = true;
+            // The window grew or shrank around a pointer that did not move,
+            // and no window system tells of that as a move: the pointer's
+            // place, read now, keeps a card held in a drag under it.
+            evento.tipo = evento_jogo::MouseMovido;
+            evento.ponto = sf::Mouse::getPosition(janela);
         }
     } while (evento.tipo == evento_jogo::Redimensionada);
     evento_em_pontos(janela, evento);

@@ -1,18 +1,18 @@
 #include "plataforma/espera_janela.hpp"
 
+#include "plataforma/mensagens_janela.hpp"
+
 #include <SFML/Window/Mouse.hpp>
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
-// Windows composites every window since Windows 8 and repaints an uncovered
-// one on its own, so only events end this wait.
 espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, evento_jogo& evento) {
     while (janela.isOpen()) {
         if (proximo(janela, evento)) {
             return Sinal::Evento;
         }
-        if (tomar_mudanca_de_tamanho()) {
+        if (mensagens_janela::pintura_pedida() || tomar_mudanca_de_tamanho()) {
             return Sinal::Repintar;
         }
         // pollEvent has just taken every message there was. MWMO_INPUTAVAILABLE

@@ -1,9 +1,11 @@
 #include "plataforma/espera_janela.hpp"
 
+#include "plataforma/abrir_janela.hpp"
 #include "plataforma/erros_x11.hpp"
 #include "plataforma/face_sfml.hpp"
 #include "plataforma/ponto_jogo.hpp"
 #include "plataforma/tamanho_janela.hpp"
+#include "plataforma/vigia_x11.hpp"
 
 #include <GL/glx.h>
 #include <X11/Xlib.h>
@@ -13,60 +15,7 @@
 
 namespace {
 
-// SFML 2.5 never selects Expose events on its window, so a window that covered
-// ours and went away would leave its picture there on a desktop without a
-// compositor. A connection of our own asks for them: X lets any client select
-// exposures on any window. It also hears of the window's destruction by
-// another program, which SFML never reports as a close.
-class vigia_exposicao {
-public:
-    ~vigia_exposicao() {
-        if (conexao != nullptr) {
-            XCloseDisplay(conexao);
-        }
-    }
-
-    // Watches that window from now on; false when there is no display to ask.
-    bool vigiar(Window janela) {
-        if (conexao == nullptr) {
-            conexao = XOpenDisplay(nullptr);
-            if (conexao == nullptr) {
-                return false;
-            }
-        }
-        if (janela != vigiada) {
-            vigiada = janela;
-            XSelectInput(conexao, janela, ExposureMask | StructureNotifyMask);
-            XFlush(conexao);
-        }
-        return true;
-    }
-
-    // Takes every event that has come; true when a burst of exposures has
-    // ended (its last event counts 0 more to come).
-    bool exposta() {
-        bool repintar = false;
-        while (XPending(conexao) > 0) {
-            XEvent evento;
-            XNextEvent(conexao, &evento);
-            if (evento.type == Expose && evento.xexpose.window == vigiada &&
-                evento.xexpose.count == 0) {
-                repintar = true;
-            } else if (evento.type == DestroyNotify && evento.xdestroywindow.window == vigiada) {
-                erros_x11::marcar_sumida();
-            }
-        }
-        return repintar;
-    }
-
-    int descritor() const { return ConnectionNumber(conexao); }
-
-private:
-    Display* conexao = nullptr;
-    Window vigiada = 0;
-};
-
-vigia_exposicao vigia;
+vigia_x11 vigia;
 
 // SFML shares one display connection between its windows and their OpenGL
 // contexts, and with the window's context current GLX hands it out. Another
@@ -113,13 +62,21 @@ espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, evento_jog
             return Sinal::Repintar;
         }
         const bool com_vigia = vigia.vigiar(face_sfml::janela_do_sistema(janela));
-        const bool repintar = com_vigia && vigia.exposta();
-        // Destroyed by another program: nothing more will come from it.
-        if (erros_x11::janela_sumiu()) {
-            return Sinal::Fechada;
-        }
-        if (repintar) {
-            return Sinal::Repintar;
+        if (com_vigia) {
+            const vigia_x11::novidades novas = vigia.ler();
+            // Destroyed by another program: nothing more will come from it.
+            if (erros_x11::janela_sumiu()) {
+                return Sinal::Fechada;
+            }
+            const bool outro_tamanho = novas.escala && seguir_escala(*novas.escala);
+            if (novas.repintar) {
+                return Sinal::Repintar;
+            }
+            if (outro_tamanho) {
+                // Its new size comes as an event of the window's: looked for
+                // before the sleep.
+                continue;
+            }
         }
         if (conexao == nullptr) {
             // No context to ask: SFML's own wait still ends, if less thriftily.

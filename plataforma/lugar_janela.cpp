@@ -77,6 +77,21 @@ sf::Vector2i posicao_centrada(const sf::IntRect& area, sf::Vector2i cliente, con
                         canto.y + centrado(livre.y, altura) + m.topo);
 }
 
+sf::Vector2i posicao_mantida(const sf::IntRect& area, sf::Vector2i centro, sf::Vector2i cliente,
+                             const moldura& m) {
+    const sf::Vector2i canto = face_sfml::posicao(area);
+    const sf::Vector2i livre = face_sfml::tamanho(area);
+    // One axis: the frame's start, kept within [inicio, inicio + livre - ocupado].
+    const auto dentro = [](int desejado, int inicio, int livre_eixo, int ocupado) {
+        return std::max(inicio, std::min(desejado, inicio + livre_eixo - ocupado));
+    };
+    const int largura = cliente.x + m.esquerda + m.direita;
+    const int altura = cliente.y + m.topo + m.base;
+    return sf::Vector2i(
+        dentro(centro.x - cliente.x / 2 - m.esquerda, canto.x, livre.x, largura) + m.esquerda,
+        dentro(centro.y - cliente.y / 2 - m.topo, canto.y, livre.y, altura) + m.topo);
+}
+
 encaixe encaixar(sf::Vector2i janela) {
     encaixe e;
     const sf::Vector2i lados(std::max(1, janela.x), std::max(1, janela.y));

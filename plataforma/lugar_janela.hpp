@@ -55,6 +55,12 @@ sf::IntRect area_no_monitor(const sf::IntRect& monitor, const sf::IntRect* area_
 // area's, where at least the title bar can be reached.
 sf::Vector2i posicao_centrada(const sf::IntRect& area, sf::Vector2i cliente, const moldura& m);
 
+// The client area's top-left corner that keeps the window's centre where it
+// was, moved as little as needed for the framed window to lie in the area
+// (its frame's top-left corner at the area's when it is larger).
+sf::Vector2i posicao_mantida(const sf::IntRect& area, sf::Vector2i centro, sf::Vector2i cliente,
+                             const moldura& m);
+
 // Where the table goes in a window of any size, which a window manager may
 // force on it (full screen): at the largest scale that fits, centred, its
 // proportions kept. The rectangle is in the window's pixels; a window of the

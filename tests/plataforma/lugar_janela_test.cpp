@@ -69,4 +69,10 @@ TEST(LugarJanela, TheWindowOpensCentredInTheWorkAreaOfThePointersMonitor) {
     EXPECT_EQ(posicao_centrada({{1920, 30}, {1920, 1050}}, janela, {1, 1, 21, 1}),
               sf::Vector2i(2655, 265));
     EXPECT_EQ(posicao_centrada({{0, 0}, {800, 480}}, janela, {1, 1, 21, 1}), sf::Vector2i(175, 21));
+
+    // A new scale keeps the centre, and the frame within the area.
+    EXPECT_EQ(posicao_mantida({{0, 0}, {1920, 1080}}, {960, 540}, {900, 1200}, {}),
+              sf::Vector2i(510, 0));
+    EXPECT_EQ(posicao_mantida({{0, 0}, {3840, 2160}}, {960, 540}, {900, 1200}, {1, 1, 21, 1}),
+              sf::Vector2i(510, 21));
 }

@@ -50,11 +50,12 @@ class Program(unittest.TestCase):
                 exe = pacote.extract(FOLDER + "trevalia.exe", tmp)
             cls.headers = subprocess.run([OBJDUMP, "-p", exe], check=True,
                                          stdout=subprocess.PIPE).stdout.decode()
-            # The icon group, as a .ico file, and the version resource as it is.
-            cls.icon, cls.version = (
+            # The icon group, as a .ico file, the version resource and the
+            # manifest as they are.
+            cls.icon, cls.version, cls.manifest = (
                 subprocess.run(["wrestool", "-x"] + kind + [exe], check=True,
                                stdout=subprocess.PIPE).stdout
-                for kind in (["--type=14"], ["--raw", "--type=16"]))
+                for kind in (["--type=14"], ["--raw", "--type=16"], ["--raw", "--type=24"]))
 
     def test_is_a_gui_program(self):
         self.assertIn("(Windows GUI)", self.headers)
@@ -75,6 +76,10 @@ class Program(unittest.TestCase):
         self.assertEqual([self.icon[6 + 16 * i] or 256 for i in range(count)],
                          [16, 24, 32, 48, 64, 256])
         self.assertIn(VERSION.encode("utf-16-le"), self.version)
+
+    def test_declares_per_monitor_dpi_awareness_with_its_fallbacks(self):
+        self.assertIn(b">PerMonitorV2, PerMonitor</dpiAwareness>", self.manifest)
+        self.assertIn(b">true/pm</dpiAware>", self.manifest)
 
 
 class PlantedLibraries(unittest.TestCase):

@@ -6,7 +6,7 @@ PYTHONPATH).
 The driver, one job a module:
     pontos            places on the table in points, and points in a scaled window's pixels
     figuras           the generated pictures as the window should show them, and differences
-    x11               the one Xlib binding: geometry, window manager, close request, kill
+    x11               the one Xlib binding: geometry, window manager, close, kill, XSETTINGS
     arranque          starting programs under the frozen clock, through Wine when asked
     jogo              the game's process, its window and the input sent to it
     espera            waiting until the game is idle and its window shows what is expected

@@ -6,13 +6,14 @@ noted for the leftovers check (vestigios), as are their temporary folders.
 import contextlib
 import os
 import shutil
+import struct
 import subprocess
 import tempfile
 import time
 
 from jogador import vestigios
 from jogador.arranque import Failure, die_with_parent
-from jogador.x11 import with_x11
+from jogador.x11 import X11, with_x11
 
 
 def helper(args, **options):
@@ -35,9 +36,33 @@ def end(process, timeout=5):
 
 def desktop_scale(dpi):
     """The desktop's scale as GNOME and KDE publish it, read by a program
-    started after this (the display runs with -noreset, which keeps it)."""
-    subprocess.run(["xprop", "-root", "-f", "RESOURCE_MANAGER", "8s", "-set",
-                    "RESOURCE_MANAGER", "Xft.dpi: %d" % dpi], check=True, timeout=20)
+    started after this (the display runs with -noreset, which keeps it) or
+    followed by one running; None: no scale published."""
+    change = (["-remove", "RESOURCE_MANAGER"] if dpi is None else
+              ["-f", "RESOURCE_MANAGER", "8s", "-set", "RESOURCE_MANAGER", "Xft.dpi: %d" % dpi])
+    subprocess.run(["xprop", "-root"] + change, check=True, timeout=20)
+
+
+def xsettings_bytes(settings):
+    """_XSETTINGS_SETTINGS holding integer settings, least significant byte first."""
+    out = struct.pack("<B3xII", 0, 1, len(settings))
+    for name, value in settings.items():
+        name = name.encode()
+        out += struct.pack("<BxH", 0, len(name)) + name + bytes(-len(name) % 4)
+        out += struct.pack("<Ii", 0, value)
+    return out
+
+
+@contextlib.contextmanager
+def xsettings(settings):
+    """An XSETTINGS manager of the block's length, publishing the settings;
+    the block gets a function that publishes others."""
+    x11 = X11()
+    try:
+        window = x11.xsettings_manager(xsettings_bytes(settings))
+        yield lambda changed: x11.set_settings(window, xsettings_bytes(changed))
+    finally:
+        x11.close()
 
 
 # How each window manager is started, the property it puts on the root

@@ -1,5 +1,6 @@
 """The one binding of Xlib that the tests use, through ctypes: geometry, the
-window manager's presence, a client killed, a title bar's close request.
+window manager's presence, a client killed, a title bar's close request, an
+XSETTINGS manager.
 """
 
 import ctypes
@@ -20,6 +21,9 @@ CALLS = {
     "XGetWindowProperty": (I, [V, UL, UL, L, L, I, UL, P(UL), P(I), P(UL), P(UL), P(V)]),
     "XFree": (I, [V]), "XSync": (I, [V, I]), "XKillClient": (I, [V, UL]),
     "XSendEvent": (I, [V, UL, I, L, V]), "XFlush": (I, [V]), "XCloseDisplay": (I, [V]),
+    "XCreateSimpleWindow": (UL, [V, UL, I, I, U, U, U, UL, UL]),
+    "XSetSelectionOwner": (I, [V, UL, UL, UL]),
+    "XChangeProperty": (I, [V, UL, UL, UL, I, I, ctypes.c_char_p, I]),
 }
 
 
@@ -104,6 +108,28 @@ class X11:
             message_type=protocols, data=(L * 5)(delete, 0)))
         if not self.x.XSendEvent(self.display, window, 0, 0, ctypes.byref(event)):
             raise Failure("XSendEvent refused the close request")
+        self.x.XFlush(self.display)
+
+
+    def xsettings_manager(self, settings):
+        """A window holding the settings (bytes) owns _XSETTINGS_S0, announced
+        by a MANAGER message to the root's StructureNotify (1 << 17)."""
+        window = self.x.XCreateSimpleWindow(self.display, self.root, 0, 0, 1, 1, 0, 0, 0)
+        self.set_settings(window, settings)
+        selection = self.x.XInternAtom(self.display, b"_XSETTINGS_S0", 0)
+        self.x.XSetSelectionOwner(self.display, selection, window, 0)
+        event = Event(xclient=ClientMessage(
+            type=33, send_event=1, display=self.display, window=self.root, format=32,
+            message_type=self.x.XInternAtom(self.display, b"MANAGER", 0),
+            data=(L * 5)(0, selection, window)))
+        self.x.XSendEvent(self.display, self.root, 0, 1 << 17, ctypes.byref(event))
+        self.x.XFlush(self.display)
+        return window
+
+    def set_settings(self, window, settings):
+        name = self.x.XInternAtom(self.display, b"_XSETTINGS_SETTINGS", 0)
+        # 0: PropModeReplace.
+        self.x.XChangeProperty(self.display, window, name, name, 8, 0, settings, len(settings))
         self.x.XFlush(self.display)
 
 

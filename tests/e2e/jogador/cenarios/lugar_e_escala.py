@@ -11,7 +11,7 @@ import time
 from PIL import Image
 
 from jogador import figuras, pontos, x11
-from jogador.area_de_trabalho import MANAGERS, desktop_scale, window_manager
+from jogador.area_de_trabalho import MANAGERS, desktop_scale, window_manager, xsettings
 from jogador.cenarios import scenario
 from jogador.danos import damaging
 from jogador.espera import screenshot
@@ -184,6 +184,53 @@ def escala_2_em_1080(ctx):
     with on_screen(ctx) as game:
         check(game.scale > 1, "the scale fell to %.2f" % game.scale)
         game.wait_screen("inicial.jpg")
+
+
+def rescaled(game, size, shows):
+    """Until the window is `size` pixels and shows what `shows` waits for."""
+    game.wait_for("the window at %dx%d" % size, lambda shot: None if game.size == size
+                  else "it is %dx%d" % game.size)
+    shows()
+
+
+@scenario
+def escala_ao_vivo(ctx):
+    """The desktop's scale changed while the game runs (first published after
+    it started, as Plasma's is), on every screen, mid-drag, through Xft.dpi and
+    an XSETTINGS manager: the window's size, its pictures and its points follow."""
+    big, small = (900, 1200), (pontos.WIDTH, pontos.HEIGHT)
+    desktop_scale(None)
+    with Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+        check(game.size == small, "the window opened at %dx%d" % game.size)
+        start = lambda: game.wait_screen("inicial.jpg")
+        for dpi, size in ((192, big), (96, small)):
+            desktop_scale(dpi)
+            rescaled(game, size, start)
+        game.to_menu()
+        desktop_scale(192)
+        rescaled(game, big, lambda: game.wait_screen("menu.jpg"))
+        game.click(*pontos.MENU_PLAY)
+        table = game.wait_deal(ctx.deck)
+        play_first(game, table)
+        at_table = lambda: game.wait_table(table, undo=True)
+        # A card held in a drag stays under the pointer as the window shrinks
+        # around its centre: (150, 200) at 900x1200 is (75, 100) at 450x600.
+        value = next(v for v in table.slots if v)
+        game.move(*pontos.slot_centre(table.slot_of(value)), settle=False)
+        game.press()
+        game.move(150, 200)
+        desktop_scale(96)
+        rescaled(game, small, lambda: game.wait_card_at(value, (75, 100), "the card held"))
+        game.release()
+        at_table()
+        desktop_scale(None)
+        with xsettings({"Gdk/WindowScalingFactor": 2}) as publish:
+            rescaled(game, big, at_table)
+            publish({"Gdk/WindowScalingFactor": 2, "Xft/DPI": 96 * 1024})
+            rescaled(game, small, at_table)
+            publish({"Xft/DPI": 192 * 1024})
+            rescaled(game, big, at_table)
+        rescaled(game, small, at_table)
 
 
 def on_the_pointers_monitor(ctx):

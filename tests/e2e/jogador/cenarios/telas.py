@@ -146,3 +146,13 @@ def telas_em_espera(ctx):
         lose(game, table, line)
         expect_repainted(game, "the lost screen")
 
+
+
+@scenario
+def repintar_no_windows(ctx):
+    """Wine under openbox, with no compositor: the table uncovered paints itself again."""
+    with area_de_trabalho.window_manager("openbox"), \
+            Game(ctx.jogo, ctx.imagens, shots=ctx.capturas) as game:
+        game.start_playing()
+        game.wait_deal(ctx.deck)
+        expect_repainted(game, "the table")
