@@ -233,3 +233,19 @@ std::string fiscal_da_mesa::em_texto() const {
           << ", dragging " << Jogo::selecionado << "/" << Jogo::i;
     return texto.str();
 }
+
+std::string fiscal_da_mesa::evento_em_texto(const evento_jogo& e) {
+    const char* botoes[] = {"left", "right", "middle", "x1", "x2"};
+    const std::string ponto =
+        "(" + std::to_string(e.ponto.x) + "," + std::to_string(e.ponto.y) + ")";
+    switch (e.tipo) {
+    case evento_jogo::BotaoPressionado:
+        return std::string("press ") + botoes[static_cast<int>(e.botao)] + " at " + ponto;
+    case evento_jogo::BotaoSolto:
+        return std::string("release ") + botoes[static_cast<int>(e.botao)] + " at " + ponto;
+    case evento_jogo::MouseMovido:
+        return "move to " + ponto;
+    default:
+        return "key " + std::to_string(static_cast<int>(e.tecla));
+    }
+}

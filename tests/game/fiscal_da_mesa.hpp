@@ -34,8 +34,9 @@ public:
     regras_de_referencia::Mao mao() const;
     const regras_de_referencia::Pilhas& pilhas() const { return empilhadas; }
     bool pode_desfazer() const { return podia_desfazer; }
-    // The table in one line, for a failure's message.
+    // The table in one line, and an event in words, for a failure's message.
     std::string em_texto() const;
+    static std::string evento_em_texto(const evento_jogo& evento);
 
 private:
     pilha_burra* pilha(int k) const { return todas[static_cast<std::size_t>(k)]; }
