@@ -64,8 +64,12 @@ espera_janela::Sinal espera_janela::esperar(sf::RenderWindow& janela, evento_jog
         const bool com_vigia = vigia.vigiar(face_sfml::janela_do_sistema(janela));
         if (com_vigia) {
             const vigia_x11::novidades novas = vigia.ler();
-            // Destroyed by another program: nothing more will come from it.
+            // Destroyed by another program: nothing more will come from it,
+            // and nothing may be drawn to it (Mesa's software renderer
+            // crashes drawing to a window that is gone). Closed, the window
+            // draws nothing, and every wait after this one ends at once.
             if (erros_x11::janela_sumiu()) {
+                janela.close();
                 return Sinal::Fechada;
             }
             const bool outro_tamanho = novas.escala && seguir_escala(*novas.escala);
