@@ -198,18 +198,18 @@ Window criar(Display* conexao) {
     // once, and a picture drawn before the window is up could be lost.
     XMapWindow(conexao, janela);
     esperar_evento(conexao, janela, Expose, limite_mapa);
-    // The frame as set, learnt only now where the manager was not asked, and
-    // checked where it was: the xfwm4 of Debian testing answered the request
-    // without its title bar. The window is centred, and fitted, with it before
-    // SFML reads its size and anything is drawn.
-    const lugar depois = lugar_com(desktop, area_de_trabalho_x11::moldura_posta(janela));
-    if (depois.posicao != antes.posicao || depois.tamanho != antes.tamanho) {
-        XSync(conexao, False);
-        XEvent antiga;
-        while (XCheckTypedWindowEvent(conexao, janela, ConfigureNotify, &antiga)) {
+    if (!prevista) {
+        // A frame learnt only now: the window is centred, and fitted, with it
+        // before SFML reads its size and anything is drawn.
+        const lugar depois = lugar_com(desktop, area_de_trabalho_x11::moldura_posta(janela));
+        if (depois.posicao != antes.posicao || depois.tamanho != antes.tamanho) {
+            XSync(conexao, False);
+            XEvent antiga;
+            while (XCheckTypedWindowEvent(conexao, janela, ConfigureNotify, &antiga)) {
+            }
+            fixar_lugar(conexao, janela, depois.posicao, depois.tamanho);
+            esperar_evento(conexao, janela, ConfigureNotify, limite_mapa, depois.tamanho);
         }
-        fixar_lugar(conexao, janela, depois.posicao, depois.tamanho);
-        esperar_evento(conexao, janela, ConfigureNotify, limite_mapa, depois.tamanho);
     }
     return janela;
 }
